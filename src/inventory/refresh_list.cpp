@@ -1,0 +1,145 @@
+#include "inventory/refresh_list.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "inventory/registry_text.h"
+#include "services/locations.h"
+#include "services/trap.h"
+
+namespace orv {
+namespace {
+
+// A key whose indexes keep failing (one being rewritten by an installer, say) is given up after this
+// many unreadable indexes in a row, so that the listing always ends.
+constexpr int kUnreadableIndexesBeforeGivingUp = 64;
+
+bool Contains(const std::wstring& text, std::wstring_view part) {
+    return text.find(part) != std::wstring::npos;
+}
+
+std::wstring WithoutDoubleQuotes(std::wstring text) {
+    std::erase(text, L'"');
+    return text;
+}
+
+std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_view to) {
+    for (auto at = text.find(from); at != std::wstring::npos; at = text.find(from, at + to.size())) {
+        text.replace(at, from.size(), to);
+    }
+    return text;
+}
+
+// 1-based position of the first ".exe"; failing that of the first ".inf"; failing that of the first
+// ".dll"; 0 when there is none of them.
+std::size_t PreferredExtensionPosition(const std::wstring& text) {
+    for (const std::wstring_view extension : {L".exe", L".inf", L".dll"}) {
+        const auto at = text.find(extension);
+        if (at != std::wstring::npos) {
+            return at + 1;
+        }
+    }
+    return 0;
+}
+
+class RefreshRun {
+public:
+    explicit RefreshRun(const InventoryPorts& ports)
+        : ports_(ports), trap_(location::kRefreshList, ports.reporter) {}
+
+    void run() {
+        RedrawSuspended quiet(ports_.list);
+        trap_.step(102, [&] { ports_.list.clear(); });
+        for (const auto source : kUninstallSources) {
+            listSource(source);
+        }
+    }
+
+private:
+    void listSource(RegistrySource source) {
+        std::uint32_t index = 0;  // 100
+        std::unique_ptr<RegistryKey> key;
+        trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
+        // 106: walk while the last enumeration found a sub-key; a key that is not there lists nothing.
+        bool more = key != nullptr;
+        int unreadableInARow = 0;
+        while (more) {
+            // 108-112: the adapter gives every name room enough, up to the registry's 255 characters.
+            auto result = EnumerationResult::Unreadable;
+            std::wstring name;
+            trap_.step(114, [&] { result = key->subKeyName(index, name); });
+            if (result == EnumerationResult::Found) {  // 116; 118 and 120 have nothing left to cut
+                unreadableInARow = 0;
+                listEntry(source, name);
+            } else if (result == EnumerationResult::NoMoreItems) {
+                more = false;
+            } else if (++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
+                more = false;
+            }
+            trap_.step(176, [&] { ++index; });
+        }
+        trap_.step(178, [&] { key.reset(); });
+    }
+
+    void listEntry(RegistrySource source, const std::wstring& name) {
+        std::wstring displayName;
+        std::wstring command;
+        std::wstring working;
+        {
+            // One open key serves all reads of the entry.
+            std::unique_ptr<RegistryKey> entry;
+            trap_.step(122, [&] {
+                entry = ports_.registry.open(source, std::wstring(kUninstallKey) + L"\\" + name,
+                                             KeyAccess::QueryValues);
+                displayName = ReadRegistryString(entry.get(), kDisplayNameValue, L"");
+            });
+            trap_.step(124, [&] { command = ReadRegistryString(entry.get(), kUninstallStringValue, L""); });
+            trap_.step(126, [&] { working = command; });
+        }
+        if (!trap_.test(128, [&] { return !displayName.empty() && !command.empty(); })) {
+            return;
+        }
+        std::size_t row = 0;
+        trap_.step(132, [&] { row = ports_.list.add(displayName); });
+        trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, command); });
+        trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, name); });
+        fillUninstallerFile(row, working);
+    }
+
+    // The "FileExists" column: the file the command runs, or the marker for Windows Installer commands.
+    // The "Uninstall" column keeps the command as read, rundll32 commands included.
+    void fillUninstallerFile(std::size_t row, std::wstring working) {
+        if (trap_.test(138, [&] { return !Contains(ports_.textCase.lower(working), L"msiexec.exe"); })) {
+            trap_.step(140, [&] { working = WithoutDoubleQuotes(working); });
+            trap_.step(144, [&] { working = ports_.textCase.lower(working); });
+            // Keeps the launcher's own extension out of the search below.
+            trap_.step(146, [&] { working = ReplaceAll(working, L"rundll32.exe", L"rundll32"); });
+            std::size_t position = 0;
+            trap_.step(150, [&] { position = PreferredExtensionPosition(working); });  // 150-158
+            trap_.step(160, [&] { working.resize(std::min(working.size(), position + 3)); });
+            if (trap_.test(162, [&] { return Contains(working, L"rundll32"); })) {
+                trap_.step(164, [&] {
+                    ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(working));
+                });
+            } else {
+                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, working); });
+            }
+        } else {
+            trap_.step(170, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, kWindowsInstallerMarker); });
+        }
+    }
+
+    const InventoryPorts& ports_;
+    Trap trap_;
+};
+
+}  // namespace
+
+void RefreshList(const InventoryPorts& ports) {
+    RefreshRun(ports).run();
+}
+
+}  // namespace orv

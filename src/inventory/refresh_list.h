@@ -1,0 +1,34 @@
+// Rebuilding the program list from the uninstall entries of the machine and of the current user.
+#pragma once
+
+#include "ports/program_list.h"
+#include "ports/registry.h"
+#include "ports/text_case.h"
+#include "services/error_report.h"
+
+namespace orv {
+
+inline constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+inline constexpr wchar_t kDisplayNameValue[] = L"DisplayName";
+inline constexpr wchar_t kUninstallStringValue[] = L"UninstallString";
+inline constexpr wchar_t kWindowsInstallerMarker[] = L"IGNORE ME";
+
+// What each row carries besides its text (the display name).
+enum InventorySubItem : int {
+    kUninstallCommandItem = 1,  // column "Uninstall"
+    kUninstallerFileItem = 2,   // column "FileExists"
+    kKeyNameItem = 3,           // column "KeyName"
+};
+
+struct InventoryPorts {
+    Registry& registry;
+    ProgramList& list;
+    TextCase& textCase;
+    ErrorReporter& reporter;
+};
+
+// Empties the list and adds one unticked row per entry that has both a display name and an uninstall
+// command: the 64-bit view first, then the 32-bit view, then the current user's entries.
+void RefreshList(const InventoryPorts& ports);
+
+}  // namespace orv

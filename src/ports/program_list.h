@@ -1,0 +1,57 @@
+// The program list on the main window: columns, rows with three sub-items and a check mark.
+// Rows and columns are counted from 1. Every operation the control refuses throws Failure.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace orv {
+
+class ProgramList {
+public:
+    virtual ~ProgramList() = default;
+
+    virtual void addColumn(const std::wstring& header) = 0;
+    virtual void setColumnWidth(int column, int twips) = 0;
+
+    virtual void clear() = 0;
+    // Adds a row, unticked; answers the position it took (a sorting list may place it anywhere).
+    virtual std::size_t add(const std::wstring& text) = 0;
+    virtual void setSubItem(std::size_t row, int subItem, const std::wstring& text) = 0;
+
+    virtual std::size_t count() = 0;
+    virtual std::wstring text(std::size_t row) = 0;
+    virtual std::wstring subItem(std::size_t row, int subItem) = 0;
+    virtual bool checked(std::size_t row) = 0;
+    virtual void setChecked(std::size_t row, bool checked) = 0;
+
+    // Suspends and restores repainting, so that many changes cost one repaint.
+    virtual void setRedraw(bool enabled) = 0;
+};
+
+// Keeps the list from repainting for as long as it lives.
+class RedrawSuspended {
+public:
+    // Suspending is only a speed-up: a list that refuses it is used as it is, without a report.
+    explicit RedrawSuspended(ProgramList& list) : list_(list) {
+        try {
+            list_.setRedraw(false);
+            suspended_ = true;
+        } catch (...) {
+        }
+    }
+    ~RedrawSuspended() {
+        try {
+            if (suspended_) list_.setRedraw(true);
+        } catch (...) {
+        }
+    }
+    RedrawSuspended(const RedrawSuspended&) = delete;
+    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
+
+private:
+    ProgramList& list_;
+    bool suspended_ = false;
+};
+
+}  // namespace orv

@@ -1,0 +1,61 @@
+// Read-only access to the uninstall entries that Windows keeps. Closing a key is the key object's
+// destruction; nothing here can write.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace orv {
+
+// Where uninstall entries live: the machine's 64-bit and 32-bit registry views, then the current user.
+enum class RegistrySource { Machine64, Machine32, CurrentUser };
+inline constexpr std::array kUninstallSources = {RegistrySource::Machine64, RegistrySource::Machine32,
+                                                RegistrySource::CurrentUser};
+
+// What a key is opened for; either way, read access only.
+enum class KeyAccess { EnumerateSubKeys, QueryValues };
+
+// Registry value types, with the platform's numbers.
+enum RegistryType : std::uint32_t {
+    kRegNone = 0,
+    kRegSz = 1,
+    kRegExpandSz = 2,
+    kRegBinary = 3,
+    kRegDword = 4,
+    kRegMultiSz = 7,
+    kRegQword = 11,
+};
+
+struct RegistryValue {
+    std::uint32_t type = kRegNone;
+    // The stored data as 16-bit units, whole: no terminator added, embedded NULs kept, an odd last
+    // byte dropped.
+    std::wstring units;
+};
+
+enum class EnumerationResult {
+    Found,        // the name at that index was read
+    NoMoreItems,  // past the last sub-key, or the key itself went away
+    Unreadable,   // this index could not be read; later ones may be
+};
+
+class RegistryKey {
+public:
+    virtual ~RegistryKey() = default;
+    virtual EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) = 0;
+    // The value, or nothing when it does not exist or cannot be read.
+    virtual std::optional<RegistryValue> value(const std::wstring& valueName) = 0;
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // The open key, or null when it cannot be opened (missing, access denied).
+    virtual std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path,
+                                              KeyAccess access) = 0;
+};
+
+}  // namespace orv

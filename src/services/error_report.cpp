@@ -1,0 +1,23 @@
+#include "services/error_report.h"
+
+#include "services/maker.h"
+
+namespace orv {
+
+std::wstring ComposeErrorMessage(const ErrorReport& report) {
+    std::wstring text = report.description;
+    text += L"\r\n";
+    text += report.location;
+    text += L"at line ";
+    text += std::to_wstring(report.line);
+    text += L"\r\r";
+    text += L"Please email screenshot of this message to ";
+    text += maker::kSupportEmail;
+    return text;
+}
+
+void ShowErrorReport(Dialogs& dialogs, const ErrorReport& report) {
+    dialogs.showMessage(ComposeErrorMessage(report), kErrorReportTitle, kErrorReportStyle);
+}
+
+}  // namespace orv

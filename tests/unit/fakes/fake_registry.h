@@ -1,0 +1,107 @@
+// Uninstall entries in memory, per source, enumerated in the order they were added.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "fault_plan.h"
+#include "inventory/refresh_list.h"
+#include "ports/registry.h"
+
+namespace orv::testing {
+
+struct FakeEntry {
+    std::wstring keyName;
+    std::map<std::wstring, RegistryValue> values;
+};
+
+class FakeRegistry final : public Registry {
+public:
+    // Adds an entry with string values; an empty optional leaves that value out.
+    FakeEntry& addEntry(RegistrySource source, const std::wstring& keyName) {
+        auto& store = sources_[source];
+        store.exists = true;
+        store.entries.push_back({keyName, {}});
+        return store.entries.back();
+    }
+    FakeEntry& addProgram(const std::wstring& keyName, const std::wstring& displayName,
+                          const std::wstring& command, RegistrySource source = RegistrySource::Machine64) {
+        auto& entry = addEntry(source, keyName);
+        entry.values[kDisplayNameValue] = {kRegSz, displayName};
+        entry.values[kUninstallStringValue] = {kRegSz, command};
+        return entry;
+    }
+    void addEmptyUninstallKey(RegistrySource source) { sources_[source].exists = true; }
+    void makeUnreadable(RegistrySource source, std::uint32_t index) { sources_[source].unreadable.insert(index); }
+
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override;
+
+    FaultPlan faults;
+    std::vector<std::pair<std::wstring, KeyAccess>> opened;  // every successful open, in order
+    int openKeys = 0;                                           // keys not yet closed
+
+private:
+    struct Store {
+        bool exists = false;
+        std::vector<FakeEntry> entries;
+        std::set<std::uint32_t> unreadable;
+    };
+    class Key;
+
+    std::map<RegistrySource, Store> sources_;
+};
+
+class FakeRegistry::Key final : public RegistryKey {
+public:
+    Key(FakeRegistry& owner, const Store* store, const FakeEntry* entry)
+        : owner_(owner), store_(store), entry_(entry) {
+        ++owner_.openKeys;
+    }
+    ~Key() override { --owner_.openKeys; }
+
+    EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
+        owner_.faults.check("registry.enumerate");
+        if (store_ == nullptr || index >= store_->entries.size()) return EnumerationResult::NoMoreItems;
+        if (store_->unreadable.count(index) != 0) return EnumerationResult::Unreadable;
+        name = store_->entries[index].keyName;
+        return EnumerationResult::Found;
+    }
+    std::optional<RegistryValue> value(const std::wstring& valueName) override {
+        owner_.faults.check("registry.value");
+        if (entry_ == nullptr) return std::nullopt;
+        const auto found = entry_->values.find(valueName);
+        if (found == entry_->values.end()) return std::nullopt;
+        return found->second;
+    }
+
+private:
+    FakeRegistry& owner_;
+    const Store* store_;
+    const FakeEntry* entry_;
+};
+
+inline std::unique_ptr<RegistryKey> FakeRegistry::open(RegistrySource source, const std::wstring& path,
+                                                       KeyAccess access) {
+    faults.check("registry.open");
+    const auto found = sources_.find(source);
+    if (found == sources_.end() || !found->second.exists) return nullptr;
+    const Store& store = found->second;
+    const std::wstring root = kUninstallKey;
+    if (path == root) {
+        opened.emplace_back(path, access);
+        return std::make_unique<Key>(*this, &store, nullptr);
+    }
+    for (const auto& entry : store.entries) {
+        if (path == root + L"\\" + entry.keyName) {
+            opened.emplace_back(path, access);
+            return std::make_unique<Key>(*this, nullptr, &entry);
+        }
+    }
+    return nullptr;
+}
+
+}  // namespace orv::testing

@@ -1,0 +1,253 @@
+// Rebuilding the program list from a fake registry: rows, derived columns, order, and failures.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_program_list.h"
+#include "fakes/fake_registry.h"
+#include "fakes/fake_text_case.h"
+#include "fakes/recording_reporter.h"
+#include "inventory/refresh_list.h"
+#include "inventory/registry_text.h"
+#include "services/locations.h"
+
+namespace orv {
+namespace {
+
+using namespace orv::testing;
+
+class RefreshListTest : public ::testing::Test {
+protected:
+    void refresh() { RefreshList({registry, list, textCase, reporter}); }
+
+    // The row that one command gives, as (uninstall, file exists).
+    std::pair<std::wstring, std::wstring> columnsFor(const std::wstring& command) {
+        registry.addProgram(L"{K}", L"Program", command);
+        refresh();
+        EXPECT_EQ(list.rows.size(), 1u);
+        if (list.rows.empty()) return {};
+        return {list.rows[0].subItems[kUninstallCommandItem], list.rows[0].subItems[kUninstallerFileItem]};
+    }
+
+    FakeRegistry registry;
+    FakeProgramList list;
+    FakeTextCase textCase;
+    RecordingReporter reporter;
+};
+
+TEST_F(RefreshListTest, RowCarriesNameCommandDerivedFileAndKeyNameUnticked) {
+    registry.addProgram(L"FooApp", L"Foo App 3", L"\"C:\\Program Files\\Foo\\unins000.exe\"");
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    const auto& row = list.rows[0];
+    EXPECT_EQ(row.text, L"Foo App 3");
+    EXPECT_EQ(row.subItems[1], L"\"C:\\Program Files\\Foo\\unins000.exe\"");
+    EXPECT_EQ(row.subItems[2], L"c:\\program files\\foo\\unins000.exe");
+    EXPECT_EQ(row.subItems[3], L"FooApp");
+    EXPECT_FALSE(row.checked);
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RefreshListTest, WindowsInstallerCommandsAreMarkedAndKeptAsRead) {
+    const std::wstring command = L"MsiExec.exe /X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}";
+    EXPECT_EQ(columnsFor(command), std::make_pair(command, std::wstring(L"IGNORE ME")));
+}
+
+TEST_F(RefreshListTest, FileIsCutAfterTheFirstExe) {
+    const std::wstring command = L"C:\\Windows\\uninst.exe -f\"C:\\Program Files\\Foo\\setup.isu\"";
+    EXPECT_EQ(columnsFor(command).second, L"c:\\windows\\uninst.exe");
+}
+
+TEST_F(RefreshListTest, Rundll32CommandKeepsItsCommandAndShowsThePathAfterTheLastDrive) {
+    const std::wstring command =
+        L"RUNDLL32.EXE C:\\Shared\\launch.dll,Run \"C:\\Program Files\\Foo\\setup.exe\" -remove";
+    EXPECT_EQ(columnsFor(command), std::make_pair(command, std::wstring(L"c:\\program files\\foo\\setup.exe")));
+}
+
+TEST_F(RefreshListTest, InfIsPreferredToAnEarlierDll) {
+    const std::wstring command = L"RunDll32.exe advpack.dll,LaunchINFSection C:\\WINDOWS\\INF\\foo.inf,DefaultUninstall";
+    EXPECT_EQ(columnsFor(command), std::make_pair(command, std::wstring(L"c:\\windows\\inf\\foo.inf")));
+}
+
+TEST_F(RefreshListTest, Rundll32WithoutADriveGivesAnEmptyFileAndKeepsTheCommand) {
+    const std::wstring command = L"rundll32.exe foo.dll,Remove";
+    EXPECT_EQ(columnsFor(command), std::make_pair(command, std::wstring()));
+}
+
+TEST_F(RefreshListTest, NoKnownExtensionKeepsTheFirstThreeCharacters) {
+    EXPECT_EQ(columnsFor(L"C:\\Foo\\remove.bat").second, L"c:\\");
+}
+
+TEST_F(RefreshListTest, ExpandableCommandIsShownUnexpanded) {
+    auto& entry = registry.addEntry(RegistrySource::Machine64, L"Sys");
+    entry.values[kDisplayNameValue] = {kRegSz, L"System Tool"};
+    entry.values[kUninstallStringValue] = {kRegExpandSz, L"%SystemRoot%\\foo.exe /u"};
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].subItems[1], L"%SystemRoot%\\foo.exe /u");
+    EXPECT_EQ(list.rows[0].subItems[2], L"%systemroot%\\foo.exe");
+}
+
+TEST_F(RefreshListTest, EntriesWithoutANameOrACommandGetNoRowButASingleBlankNameDoes) {
+    registry.addEntry(RegistrySource::Machine64, L"NameOnly").values[kDisplayNameValue] = {kRegSz, L"Lonely"};
+    registry.addEntry(RegistrySource::Machine64, L"CommandOnly").values[kUninstallStringValue] = {kRegSz, L"x.exe"};
+    auto& dword = registry.addEntry(RegistrySource::Machine64, L"DwordName");
+    dword.values[kDisplayNameValue] = {kRegDword, L"\x0001\x0000"};
+    dword.values[kUninstallStringValue] = {kRegSz, L"y.exe"};
+    registry.addProgram(L"EmptyName", L"", L"z.exe");
+    registry.addProgram(L"Blank", L" ", L"b.exe");
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].text, L" ");
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RefreshListTest, TextEndsAtTheFirstNulAndAMissingTerminatorKeepsEverything) {
+    auto& entry = registry.addEntry(RegistrySource::Machine64, L"Nul");
+    entry.values[kDisplayNameValue] = {kRegSz, std::wstring(L"Before\0After", 12)};
+    entry.values[kUninstallStringValue] = {kRegSz, L"c:\\no-terminator.exe"};
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].text, L"Before");
+    EXPECT_EQ(list.rows[0].subItems[1], L"c:\\no-terminator.exe");
+}
+
+TEST_F(RefreshListTest, RowsFollowEnumerationOrderAcrossSourcesAndDuplicatesStay) {
+    registry.addProgram(L"u1", L"User Tool", L"u.exe", RegistrySource::CurrentUser);
+    registry.addProgram(L"b", L"Same Name", L"b.exe", RegistrySource::Machine64);
+    registry.addProgram(L"w", L"Old 32-bit Tool", L"w.exe", RegistrySource::Machine32);
+    registry.addProgram(L"a", L"Same Name", L"a.exe", RegistrySource::Machine64);
+    refresh();
+    std::vector<std::wstring> names;
+    for (const auto& row : list.rows) names.push_back(row.text);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Same Name", L"Same Name", L"Old 32-bit Tool", L"User Tool"}));
+}
+
+TEST_F(RefreshListTest, EveryKeyIsOpenedForReadingOnlyAndClosedAgain) {
+    registry.addProgram(L"a", L"A", L"a.exe");
+    refresh();
+    EXPECT_EQ(registry.openKeys, 0);
+    ASSERT_EQ(registry.opened.size(), 2u);
+    EXPECT_EQ(registry.opened[0].second, KeyAccess::EnumerateSubKeys);
+    EXPECT_EQ(registry.opened[1].second, KeyAccess::QueryValues);
+}
+
+TEST_F(RefreshListTest, UnreadableSubKeyIsSkippedAndTheListingGoesOn) {
+    registry.addProgram(L"first", L"First", L"1.exe");
+    registry.addProgram(L"odd", L"Odd", L"2.exe");
+    registry.addProgram(L"third", L"Third", L"3.exe");
+    registry.makeUnreadable(RegistrySource::Machine64, 1);
+    refresh();
+    ASSERT_EQ(list.rows.size(), 2u);
+    EXPECT_EQ(list.rows[1].text, L"Third");
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RefreshListTest, MissingUninstallKeyGivesAnEmptyListAndNoMessage) {
+    list.seed(L"Stale", true);
+    refresh();
+    EXPECT_TRUE(list.rows.empty());
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RefreshListTest, RefreshDropsEveryTickAndRepaintsOnceAtTheEnd) {
+    registry.addProgram(L"a", L"A", L"a.exe");
+    refresh();
+    list.rows[0].checked = true;
+    list.redrawCalls.clear();
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_FALSE(list.rows[0].checked);
+    EXPECT_EQ(list.redrawCalls, (std::vector<bool>{false, true}));
+}
+
+// Each numbered step that touches a port reports its own line, and the listing goes on.
+struct StepFault {
+    const char* name;
+    const char* operation;
+    int nthCall;
+    std::vector<int> lines;
+};
+
+class RefreshListFaults : public RefreshListTest, public ::testing::WithParamInterface<StepFault> {};
+
+TEST_P(RefreshListFaults, FailedStepReportsItsLineAndTheListingGoesOn) {
+    const auto& fault = GetParam();
+    registry.addProgram(L"a", L"Alpha", L"\"C:\\Alpha\\un.exe\"");
+    registry.addProgram(L"b", L"Beta", L"C:\\Beta\\un.exe");
+    registry.addProgram(L"c", L"Gamma", L"MsiExec.exe /X{1}");
+    registry.addProgram(L"d", L"Delta", L"C:\\Delta\\un.exe");
+    const std::string operation = fault.operation;
+    auto& faults = operation.rfind("list.", 0) == 0   ? list.faults
+                   : operation.rfind("text.", 0) == 0 ? textCase.faults
+                                                      : registry.faults;
+    faults.fail(operation, fault.nthCall);
+    refresh();
+    EXPECT_EQ(reporter.lines(), fault.lines);
+    for (const auto& report : reporter.reports) EXPECT_EQ(report.location, location::kRefreshList);
+    EXPECT_EQ(registry.openKeys, 0);
+    ASSERT_FALSE(list.rows.empty());
+    EXPECT_EQ(list.rows.back().text, L"Delta");
+    EXPECT_EQ(list.rows.back().subItems[kUninstallerFileItem], L"c:\\delta\\un.exe");
+}
+
+// A row that could not be added leaves its later steps without a row: each of them fails on its own,
+// as every statement does after a resumed failure.
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, RefreshListFaults,
+    ::testing::Values(StepFault{"clear", "list.clear", 1, {102}},
+                      StepFault{"enumerate", "registry.enumerate", 2, {114}},
+                      StepFault{"displayName", "registry.value", 1, {122}},
+                      StepFault{"uninstallString", "registry.value", 2, {124}},
+                      StepFault{"add", "list.add", 1, {132, 134, 136, 168}},
+                      StepFault{"installerTest", "text.lower", 1, {138}},
+                      StepFault{"lowerCase", "text.lower", 2, {144}},
+                      StepFault{"command", "list.setSubItem", 1, {134}},
+                      StepFault{"keyName", "list.setSubItem", 2, {136}},
+                      StepFault{"file", "list.setSubItem", 3, {168}},
+                      StepFault{"marker", "list.setSubItem", 9, {170}}),
+    [](const ::testing::TestParamInfo<StepFault>& info) { return std::string(info.param.name); });
+
+TEST_F(RefreshListTest, FailedOpenOfTheUninstallKeyIsReportedAndTheOtherSourcesAreListed) {
+    registry.addProgram(L"a", L"Machine Tool", L"a.exe");
+    registry.addProgram(L"u", L"User Tool", L"u.exe", RegistrySource::CurrentUser);
+    registry.faults.fail("registry.open", 1);
+    refresh();
+    EXPECT_EQ(reporter.lines(), (std::vector<int>{104}));
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].text, L"User Tool");
+}
+
+TEST_F(RefreshListTest, FailedLowerCasingAtTheInstallerTestDerivesTheFileInstead) {
+    registry.addProgram(L"m", L"Installer Thing", L"MsiExec.exe /X{1}");
+    textCase.faults.fail("text.lower", 1);
+    refresh();
+    EXPECT_EQ(reporter.lines(), (std::vector<int>{138}));
+    EXPECT_EQ(list.rows[0].subItems[kUninstallerFileItem], L"msiexec.exe");
+}
+
+TEST(ExtractDrivePath, TakesTheTailFromTheCharacterBeforeTheLastColon) {
+    EXPECT_EQ(ExtractDrivePath(L"c:\\a\\b.exe"), L"c:\\a\\b.exe");
+    EXPECT_EQ(ExtractDrivePath(L"x d:\\a c:\\b.exe"), L"c:\\b.exe");
+    EXPECT_EQ(ExtractDrivePath(L"rundll32 c:\\shared\\launch.dll,run c:\\program files\\foo\\setup.exe"),
+              L"c:\\program files\\foo\\setup.exe");
+    EXPECT_EQ(ExtractDrivePath(L"rundll32 foo.dll"), L"");
+    EXPECT_EQ(ExtractDrivePath(L""), L"");
+    EXPECT_EQ(ExtractDrivePath(L":only a leading colon"), L"");
+}
+
+TEST(ReadRegistryString, FallsBackForMissingKeysValuesAndNonStringTypes) {
+    FakeRegistry registry;
+    auto& entry = registry.addEntry(RegistrySource::Machine64, L"k");
+    entry.values[L"multi"] = {kRegMultiSz, std::wstring(L"a\0b\0\0", 5)};
+    entry.values[L"binary"] = {kRegBinary, L"\x4142"};
+    entry.values[L"empty"] = {kRegSz, L""};
+    const std::wstring path = std::wstring(kUninstallKey) + L"\\k";
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"multi", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"binary", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"missing", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"empty", L"def"), L"");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path + L"x", L"empty", L"def"), L"def");
+    EXPECT_EQ(registry.openKeys, 0);
+}
+
+}  // namespace
+}  // namespace orv
