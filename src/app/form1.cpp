@@ -1,0 +1,138 @@
+#include "app/form1.h"
+
+#include <cmath>
+
+#include "app/launch_command.h"
+#include "inventory/refresh_list.h"
+#include "services/appearance.h"
+#include "services/locations.h"
+#include "services/maker.h"
+#include "services/trap.h"
+
+namespace orv {
+
+Form1::Form1(const Form1Ports& ports) : ports_(ports), applicationTitle_(maker::kProductName) {}
+
+void Form1::refreshList() {
+    RefreshList({ports_.registry, ports_.list, ports_.textCase, ports_.reporter});
+}
+
+void Form1::Form_Load() {
+    Trap trap(location::kFormLoad, ports_.reporter);
+    auto& window = ports_.window;
+    trap.step(100, [&] { ApplySkin(ports_.files, window, ports_.skin); });
+    if (trap.test(104, [&] { return FileExistsProbe(ports_.files, window.programFolder() + kHandCursorSuffix); })) {
+        trap.step(106, [&] { window.loadCustomPointer(window.programFolder() + kHandCursorSuffix); });
+    }
+    trap.step(108, [&] { visitHomePageSometimes(); });
+    trap.step(128, [&] { window.setCaption(maker::kProductName); });
+    trap.step(128, [&] { window.useApplicationIcon(); });
+    trap.step(128, [&] { applicationTitle_ = ApplicationTitleFor(maker::kProductName); });
+    int line = 130;
+    for (const auto& column : kColumns) {
+        trap.step(line, [&] { ports_.list.addColumn(column.header); });
+        line += 2;
+    }
+    for (int position = 1; position <= 4; ++position) {
+        trap.step(line, [&] { ports_.list.setColumnWidth(position, kColumns[position - 1].widthTwips); });
+        line += 2;
+    }
+    trap.step(145, [&] { refreshList(); });
+}
+
+// On about one start in a hundred the maker's home page opens, minimised, without waiting for it.
+void Form1::visitHomePageSometimes() {
+    ports_.chance.seed(ports_.chance.secondsSinceMidnight());
+    const int n = static_cast<int>(std::floor(ports_.chance.next() * 100.0)) + 1;
+    if (n == 7) {
+        ports_.shell.startProgram(std::wstring(L"explorer \"") + maker::kHomePage + L"\"", kShowMinimized);
+    }
+}
+
+void Form1::PushButton1_Click() {
+    Trap trap(location::kPushButton1Click, ports_.reporter);
+    auto& list = ports_.list;
+    std::size_t rows = 0;
+    trap.step(100, [&] { rows = list.count(); });
+    for (std::size_t row = 1; row <= rows; ++row) {  // 108: the advance cannot fail
+        if (trap.test(102, [&] { return list.checked(row); })) {
+            trap.step(104, [&] {
+                LaunchCommand(ports_.shell, ports_.window.handle(), list.subItem(row, kUninstallCommandItem),
+                              ports_.window.programFolder());
+            });
+        }
+    }
+    trap.step(111, [&] { refreshList(); });
+}
+
+void Form1::PushButton2_Click() {
+    Trap trap(location::kPushButton2Click, ports_.reporter);
+    trap.step(100, [&] { refreshList(); });
+}
+
+void Form1::PushButton3_Click() {
+    Trap trap(location::kPushButton3Click, ports_.reporter);
+    auto& list = ports_.list;
+    RedrawSuspended quiet(list);
+    std::size_t row = 0;
+    std::size_t rows = 0;
+    trap.walk(
+        100, [&] { rows = list.count(); row = 1; return rows >= 1; },
+        [&] { trap.step(102, [&] { list.setChecked(row, false); }); },
+        102, [&] { return ++row <= rows; });
+}
+
+void Form1::PushButton4_Click() {
+    Trap trap(location::kPushButton4Click, ports_.reporter);
+    trap.step(100, [&] {
+        ports_.dialogs.showMessage(std::wstring(kHelpText) + maker::kContactPage, applicationTitle_, kMessageOkOnly);
+    });
+}
+
+void Form1::PushButton5_Click() {
+    selectByText(location::kPushButton5Click, true);
+}
+
+void Form1::PushButton6_Click() {
+    selectByText(location::kPushButton6Click, false);
+}
+
+// Filters only ever add ticks: a row that does not qualify keeps whatever tick it had.
+void Form1::selectByText(const wchar_t* location, bool containing) {
+    Trap trap(location, ports_.reporter);
+    auto& list = ports_.list;
+    std::wstring searchText;
+    trap.step(100, [&] { searchText = ports_.dialogs.inputBox(kInputPrompt, applicationTitle_); });
+    RedrawSuspended quiet(list);
+    std::size_t row = 0;
+    std::size_t rows = 0;
+    trap.walk(
+        102, [&] { rows = list.count(); row = 1; return rows >= 1; },
+        [&] {
+            if (trap.test(104, [&] { return MatchesSearch(ports_.textCase, list.text(row), searchText) == containing; })) {
+                trap.step(106, [&] { list.setChecked(row, true); });
+            }
+        },
+        106, [&] { return ++row <= rows; });
+}
+
+bool MatchesSearch(TextCase& textCase, const std::wstring& rowText, const std::wstring& searchText) {
+    if (rowText.empty()) {
+        return false;
+    }
+    return textCase.lower(rowText).find(textCase.lower(searchText)) != std::wstring::npos;
+}
+
+void Form1::ButtonMouseMove() {
+    if (ports_.window.pointer() != PointerSetting::Busy) {
+        ports_.window.setPointer(PointerSetting::Custom);
+    }
+}
+
+void Form1::SurfaceMouseMove() {
+    if (ports_.window.pointer() != PointerSetting::Busy) {
+        ports_.window.setPointer(PointerSetting::Default);
+    }
+}
+
+}  // namespace orv

@@ -1,0 +1,73 @@
+// The main window's procedures: start-up, the six buttons, and the pointer feedback.
+#pragma once
+
+#include <string>
+
+#include "ports/chance.h"
+#include "ports/dialogs.h"
+#include "ports/files.h"
+#include "ports/main_window.h"
+#include "ports/program_list.h"
+#include "ports/registry.h"
+#include "ports/shell.h"
+#include "ports/skin_component.h"
+#include "ports/text_case.h"
+#include "services/error_report.h"
+
+namespace orv {
+
+struct Form1Ports {
+    MainWindow& window;
+    ProgramList& list;
+    Registry& registry;
+    TextCase& textCase;
+    Dialogs& dialogs;
+    Shell& shell;
+    Files& files;
+    Chance& chance;
+    SkinComponent& skin;
+    ErrorReporter& reporter;
+};
+
+// The list's columns as start-up creates them: header and width in twips.
+struct ColumnLayout {
+    const wchar_t* header;
+    int widthTwips;
+};
+inline constexpr ColumnLayout kColumns[] = {
+    {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
+
+inline constexpr wchar_t kHelpText[] = L"Questions? Please contact Team Kestrune at ";
+inline constexpr wchar_t kInputPrompt[] = L"Enter text:";
+inline constexpr int kShowMinimized = 2;
+
+class Form1 {
+public:
+    explicit Form1(const Form1Ports& ports);
+
+    void Form_Load();
+    void PushButton1_Click();  // uninstall the ticked entries
+    void PushButton2_Click();  // refresh
+    void PushButton3_Click();  // unselect all
+    void PushButton4_Click();  // help
+    void PushButton5_Click();  // select all containing a text
+    void PushButton6_Click();  // select all not containing a text
+
+    void ButtonMouseMove();
+    void SurfaceMouseMove();  // the window's background or the list
+
+    const std::wstring& applicationTitle() const { return applicationTitle_; }
+
+private:
+    void refreshList();
+    void selectByText(const wchar_t* location, bool containing);
+    void visitHomePageSometimes();
+
+    Form1Ports ports_;
+    std::wstring applicationTitle_;
+};
+
+// Whether `rowText` contains `searchText`, both lower-cased; an empty row text matches nothing.
+bool MatchesSearch(TextCase& textCase, const std::wstring& rowText, const std::wstring& searchText);
+
+}  // namespace orv

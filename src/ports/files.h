@@ -1,0 +1,18 @@
+// The two file questions the start-up asks.
+#pragma once
+
+#include <string>
+
+namespace orv {
+
+class Files {
+public:
+    virtual ~Files() = default;
+    // Searches for exactly `path` among ordinary files (not hidden, not system, not a folder): the found
+    // name, or the empty text.
+    virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;
+    // Reads the path's last-modification time; throws when it cannot.
+    virtual void readModificationTime(const std::wstring& path) = 0;
+};
+
+}  // namespace orv

@@ -1,0 +1,97 @@
+#include "services/skin_file.h"
+
+#include <array>
+#include <utility>
+
+#include "ports/failure.h"
+#include "services/text_convert.h"
+
+namespace orv {
+namespace {
+
+using ColorField = std::optional<SkinColor> Skin::*;
+
+constexpr std::array<std::pair<std::string_view, ColorField>, 10> kKeys{{
+    {"window.background", &Skin::windowBackground},
+    {"button.face", &Skin::buttonFace},
+    {"button.text", &Skin::buttonText},
+    {"button.hot", &Skin::buttonHot},
+    {"button.pressed", &Skin::buttonPressed},
+    {"button.border", &Skin::buttonBorder},
+    {"button.focus", &Skin::buttonFocus},
+    {"list.background", &Skin::listBackground},
+    {"list.text", &Skin::listText},
+    {"list.header", &Skin::listHeader},
+}};
+
+std::string_view Trim(std::string_view text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string_view::npos) return {};
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
+[[noreturn]] void Reject(const std::wstring& fileName, int line, const std::wstring& problem) {
+    std::wstring where = L"The skin file \"" + fileName + L"\"";
+    if (line > 0) where += L", line " + std::to_wstring(line);
+    throw Failure(where + L": " + problem);
+}
+
+int HexDigit(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+
+std::optional<SkinColor> ParseColor(std::string_view text) {
+    if (text.size() != 7 || text[0] != '#') return std::nullopt;
+    std::uint32_t rgb = 0;
+    for (std::size_t i = 1; i < 7; ++i) {
+        const int digit = HexDigit(text[i]);
+        if (digit < 0) return std::nullopt;
+        rgb = (rgb << 4) | static_cast<std::uint32_t>(digit);
+    }
+    // #RRGGBB to the platform's 0x00BBGGRR.
+    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+}
+
+bool IsText(std::string_view bytes) {
+    if (bytes.find('\0') != std::string_view::npos) return false;
+    return WidenUtf8(bytes).find(L'\uFFFD') == std::wstring::npos || bytes.find("\xEF\xBF\xBD") != std::string_view::npos;
+}
+
+}  // namespace
+
+Skin ParseSkin(std::string_view bytes, const std::wstring& fileName) {
+    if (bytes.size() > kMaxSkinFileBytes) Reject(fileName, 0, L"the file is larger than 64 KiB");
+    if (!IsText(bytes)) Reject(fileName, 0, L"the file is not UTF-8 text");
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+
+    Skin skin;
+    int lineNumber = 0;
+    while (!bytes.empty()) {
+        ++lineNumber;
+        const auto end = bytes.find('\n');
+        const std::string_view line = Trim(bytes.substr(0, end));
+        bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
+        if (line.empty() || line.front() == '#') continue;
+
+        const auto equals = line.find('=');
+        if (equals == std::string_view::npos) Reject(fileName, lineNumber, L"expected \"key = value\"");
+        const std::string_view key = Trim(line.substr(0, equals));
+        const std::string_view value = Trim(line.substr(equals + 1));
+        ColorField field = nullptr;
+        for (const auto& [name, member] : kKeys) {
+            if (name == key) field = member;
+        }
+        if (field == nullptr) Reject(fileName, lineNumber, L"unknown key \"" + WidenUtf8(key) + L"\"");
+        const auto color = ParseColor(value);
+        if (!color) Reject(fileName, lineNumber, L"\"" + WidenUtf8(value) + L"\" is not a colour of the form #RRGGBB");
+        if ((skin.*field).has_value()) Reject(fileName, lineNumber, L"\"" + WidenUtf8(key) + L"\" is set twice");
+        skin.*field = color;
+    }
+    return skin;
+}
+
+}  // namespace orv

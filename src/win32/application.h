@@ -1,0 +1,43 @@
+// The one application object: the platform adapters, the main window and its procedures, wired up.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "app/form1.h"
+#include "services/error_report.h"
+#include "win32/dialogs.h"
+#include "win32/list_view.h"
+#include "win32/main_window.h"
+#include "win32/platform_services.h"
+#include "win32/registry_adapter.h"
+#include "win32/skin_framework.h"
+
+namespace orv::win32 {
+
+class Application {
+public:
+    explicit Application(HINSTANCE instance);
+    // Creates the window, runs the start-up, shows the window and serves it until it closes.
+    int run(int showCommand);
+
+private:
+    void applySkin(const Skin& skin, const SkinOptions& options);
+    MainWindowEvents events();
+
+    HINSTANCE instance_;
+    WindowsRegistry registry_;
+    WindowsTextCase textCase_;
+    WindowsDialogs dialogs_;
+    WindowsShell shell_;
+    WindowsFiles files_;
+    WindowsChance chance_;
+    MessageBoxReporter reporter_{dialogs_};
+    MainWindowFrame window_;
+    SkinFramework skin_;
+    std::unique_ptr<ListViewProgramList> list_;
+    std::unique_ptr<Form1> form_;
+};
+
+}  // namespace orv::win32

@@ -1,0 +1,29 @@
+// Move-only owners for Win32 handles: each closes its handle with the matching call when it goes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace orv::win32 {
+
+template <class Handle, auto Close>
+struct HandleCloser {
+    using pointer = Handle;
+    void operator()(Handle handle) const noexcept {
+        if (handle != nullptr) Close(handle);
+    }
+};
+
+template <class Handle, auto Close>
+using UniqueHandleOf = std::unique_ptr<std::remove_pointer_t<Handle>, HandleCloser<Handle, Close>>;
+
+using UniqueHkey = UniqueHandleOf<HKEY, &RegCloseKey>;
+using UniqueHfont = UniqueHandleOf<HFONT, &DeleteObject>;
+using UniqueHbrush = UniqueHandleOf<HBRUSH, &DeleteObject>;
+using UniqueHicon = UniqueHandleOf<HICON, &DestroyIcon>;
+using UniqueHcursor = UniqueHandleOf<HCURSOR, &DestroyCursor>;
+using UniqueHandle = UniqueHandleOf<HANDLE, &CloseHandle>;
+
+}  // namespace orv::win32

@@ -1,0 +1,119 @@
+#include "win32/platform_services.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <bit>
+#include <vector>
+
+#include "ports/failure.h"
+#include "win32/handles.h"
+#include "win32/system_error.h"
+
+namespace orv::win32 {
+namespace {
+
+using UniqueFind = UniqueHandleOf<HANDLE, &FindClose>;
+
+}  // namespace
+
+std::wstring WindowsTextCase::lower(const std::wstring& text) {
+    if (text.empty()) return text;
+    const int length = static_cast<int>(text.size());
+    std::wstring result(text.size(), L'\0');
+    // Lower-casing never changes the length of UTF-16 text, so one call with an equal buffer suffices.
+    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), length, result.data(), length,
+                      nullptr, nullptr, 0) == 0) {
+        ThrowLastError(L"Could not change letter case");
+    }
+    return result;
+}
+
+void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
+                        const std::wstring& directory) {
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof(request);
+    // The shell shows no box of its own: a refusal is reported once, by the caller's trap.
+    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    request.hwnd = reinterpret_cast<HWND>(owner);
+    request.lpFile = program.c_str();
+    request.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+    request.lpDirectory = directory.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_CANCELLED) {
+            return;  // the user declined the elevation prompt: a choice, not a failure
+        }
+        throw Failure(SystemMessage(error));
+    }
+}
+
+void WindowsShell::startProgram(const std::wstring& commandLine, int windowStyle) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    PROCESS_INFORMATION process{};
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(L'\0');
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        ThrowLastError(L"Could not start \"" + commandLine + L"\"");
+    }
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
+}
+
+std::wstring WindowsShell::expandEnvironment(const std::wstring& text) {
+    const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+    if (needed == 0) return text;
+    std::wstring result(needed, L'\0');
+    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), result.data(), needed);
+    if (written == 0 || written > needed) return text;
+    result.resize(written - 1);
+    return result;
+}
+
+bool WindowsShell::isFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {
+    constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
+    WIN32_FIND_DATAW found{};
+    UniqueFind search(FindFirstFileW(path.c_str(), &found));
+    if (search.get() == INVALID_HANDLE_VALUE) {
+        search.release();
+        return {};
+    }
+    do {
+        if ((found.dwFileAttributes & kNotOrdinary) == 0) {
+            return found.cFileName;
+        }
+    } while (FindNextFileW(search.get(), &found));
+    return {};
+}
+
+void WindowsFiles::readModificationTime(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+        ThrowLastError(L"Could not read the date of \"" + path + L"\"");
+    }
+}
+
+double WindowsChance::secondsSinceMidnight() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
+}
+
+void WindowsChance::seed(double seed) {
+    generator_.seed(std::bit_cast<std::uint64_t>(seed));
+}
+
+double WindowsChance::next() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
+}
+
+}  // namespace orv::win32

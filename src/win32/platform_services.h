@@ -1,0 +1,43 @@
+// Small platform services behind the core's ports: letter case, shell, files, clock and chance.
+#pragma once
+
+#include <random>
+
+#include "ports/chance.h"
+#include "ports/files.h"
+#include "ports/shell.h"
+#include "ports/text_case.h"
+
+namespace orv::win32 {
+
+class WindowsTextCase final : public TextCase {
+public:
+    std::wstring lower(const std::wstring& text) override;
+};
+
+class WindowsShell final : public Shell {
+public:
+    void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
+              const std::wstring& directory) override;
+    void startProgram(const std::wstring& commandLine, int windowStyle) override;
+    std::wstring expandEnvironment(const std::wstring& text) override;
+    bool isFile(const std::wstring& path) override;
+};
+
+class WindowsFiles final : public Files {
+public:
+    std::wstring findOrdinaryFile(const std::wstring& path) override;
+    void readModificationTime(const std::wstring& path) override;
+};
+
+class WindowsChance final : public Chance {
+public:
+    double secondsSinceMidnight() override;
+    void seed(double seed) override;
+    double next() override;
+
+private:
+    std::mt19937_64 generator_;
+};
+
+}  // namespace orv::win32

@@ -1,0 +1,84 @@
+#include "win32/registry_adapter.h"
+
+#include <windows.h>
+
+#include "win32/handles.h"
+
+namespace orv::win32 {
+namespace {
+
+// Key names are at most 255 characters; one more for the terminator.
+constexpr DWORD kMaxKeyNameLength = 256;
+
+class WindowsKey final : public RegistryKey {
+public:
+    explicit WindowsKey(UniqueHkey key) : key_(std::move(key)) {}
+
+    EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
+        wchar_t buffer[kMaxKeyNameLength];
+        DWORD length = kMaxKeyNameLength;
+        // No class string is asked for: an odd class must not hide the entry.
+        const LSTATUS status = RegEnumKeyExW(key_.get(), index, buffer, &length, nullptr, nullptr, nullptr, nullptr);
+        switch (status) {
+        case ERROR_SUCCESS:
+            name.assign(buffer, length);
+            return EnumerationResult::Found;
+        case ERROR_NO_MORE_ITEMS:
+        case ERROR_KEY_DELETED:
+        case ERROR_INVALID_HANDLE:
+            return EnumerationResult::NoMoreItems;
+        default:
+            return EnumerationResult::Unreadable;
+        }
+    }
+
+    std::optional<RegistryValue> value(const std::wstring& valueName) override {
+        // Most values fit the first buffer, so a read usually costs one call; a value that grew between
+        // the size answer and the read is asked for again.
+        std::wstring units(256, L'\0');
+        for (;;) {
+            DWORD type = 0;
+            DWORD bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+            const LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                                    reinterpret_cast<BYTE*>(units.data()), &bytes);
+            if (status == ERROR_MORE_DATA) {
+                units.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+                continue;
+            }
+            if (status != ERROR_SUCCESS) {
+                return std::nullopt;
+            }
+            units.resize(bytes / sizeof(wchar_t));
+            return RegistryValue{type, std::move(units)};
+        }
+    }
+
+private:
+    UniqueHkey key_;
+};
+
+HKEY RootOf(RegistrySource source) {
+    return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+REGSAM ViewOf(RegistrySource source) {
+    switch (source) {
+    case RegistrySource::Machine64: return KEY_WOW64_64KEY;
+    case RegistrySource::Machine32: return KEY_WOW64_32KEY;
+    case RegistrySource::CurrentUser: return 0;
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const std::wstring& path, KeyAccess access) {
+    const REGSAM rights = access == KeyAccess::EnumerateSubKeys ? KEY_ENUMERATE_SUB_KEYS : KEY_QUERY_VALUE;
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, rights | ViewOf(source), &key) != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<WindowsKey>(UniqueHkey(key));
+}
+
+}  // namespace orv::win32

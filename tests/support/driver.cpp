@@ -1,0 +1,279 @@
+#include "driver.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <stdexcept>
+
+namespace orv::e2e {
+namespace {
+
+std::wstring WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return text;
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        std::vector<HWND> found;
+    } search{processId, {}};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(data);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == s->processId && IsWindowVisible(window)) s->found.push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<HWND> ChildrenOf(HWND parent) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+// Memory in the program's process, freed on destruction.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, std::size_t size)
+        : process_(process), address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE)) {
+        if (address_ == nullptr) throw std::runtime_error("VirtualAllocEx failed");
+    }
+    ~RemoteBuffer() { VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+    void* address() const { return address_; }
+    void write(const void* data, std::size_t size, std::size_t offset = 0) const {
+        WriteProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+    }
+    void read(void* data, std::size_t size, std::size_t offset = 0) const {
+        ReadProcessMemory(process_, static_cast<char*>(address_) + offset, data, size, nullptr);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+}  // namespace
+
+std::wstring ExecutableFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    return folder.substr(0, folder.find_last_of(L"\\/"));
+}
+
+ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::milliseconds timeout) {
+    if (exePath.empty()) exePath = ExecutableFolder() + L"\\orvendale.exe";
+    std::wstring commandLine = L"\"" + exePath + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &info)) {
+        throw std::runtime_error("could not start orvendale.exe");
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+    processId_ = info.dwProcessId;
+    WaitUntil(
+        [&] {
+            for (HWND window : TopLevelWindowsOf(processId_)) {
+                if (ClassOf(window) == L"OrvendaleMainWindow") main_ = window;
+            }
+            return main_ != nullptr || !running();
+        },
+        timeout);
+}
+
+ProgramUnderTest::~ProgramUnderTest() {
+    if (running()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, 5000);
+    }
+    CloseHandle(process_);
+}
+
+std::wstring ProgramUnderTest::caption() const {
+    return WindowText(main_);
+}
+
+HWND ProgramUnderTest::control(const std::wstring& caption) const {
+    for (HWND child : ChildrenOf(main_)) {
+        if (WindowText(child) == caption) return child;
+    }
+    return nullptr;
+}
+
+HWND ProgramUnderTest::list() const {
+    for (HWND child : ChildrenOf(main_)) {
+        if (ClassOf(child) == WC_LISTVIEWW) return child;
+    }
+    return nullptr;
+}
+
+void ProgramUnderTest::click(const std::wstring& caption) const {
+    const HWND button = control(caption);
+    if (button == nullptr) throw std::runtime_error("no such button");
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+void ProgramUnderTest::waitIdle(std::chrono::milliseconds timeout) const {
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result);
+}
+
+std::wstring ProgramUnderTest::remoteText(HWND listControl, int row, int subItem) const {
+    constexpr std::size_t kChars = 65536;
+    RemoteBuffer remote(process_, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
+    LVITEMW item{};
+    item.iSubItem = subItem;
+    item.cchTextMax = static_cast<int>(kChars);
+    item.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof(LVITEMW));
+    remote.write(&item, sizeof(item));
+    const auto length = SendMessageW(listControl, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote.address()));
+    std::wstring text(static_cast<std::size_t>(length), L'\0');
+    if (length > 0) remote.read(text.data(), static_cast<std::size_t>(length) * sizeof(wchar_t), sizeof(LVITEMW));
+    return text;
+}
+
+std::vector<ListRow> ProgramUnderTest::rows() const {
+    const HWND listControl = list();
+    const auto count = static_cast<int>(SendMessageW(listControl, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<ListRow> result;
+    for (int row = 0; row < count; ++row) {
+        ListRow entry;
+        entry.text = remoteText(listControl, row, 0);
+        entry.uninstall = remoteText(listControl, row, 1);
+        entry.fileExists = remoteText(listControl, row, 2);
+        entry.keyName = remoteText(listControl, row, 3);
+        const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+        entry.checked = ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+        result.push_back(std::move(entry));
+    }
+    return result;
+}
+
+std::vector<ListColumn> ProgramUnderTest::columns() const {
+    const HWND listControl = list();
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(listControl, LVM_GETHEADER, 0, 0));
+    const auto count = static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0));
+    std::vector<ListColumn> result;
+    for (int column = 0; column < count; ++column) {
+        constexpr std::size_t kChars = 256;
+        RemoteBuffer remote(process_, sizeof(LVCOLUMNW) + kChars * sizeof(wchar_t));
+        LVCOLUMNW info{};
+        info.mask = LVCF_TEXT | LVCF_WIDTH;
+        info.cchTextMax = static_cast<int>(kChars);
+        info.pszText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote.address()) + sizeof(LVCOLUMNW));
+        remote.write(&info, sizeof(info));
+        SendMessageW(listControl, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(remote.address()));
+        remote.read(&info, sizeof(info));
+        wchar_t text[kChars] = {};
+        remote.read(text, sizeof(text), sizeof(LVCOLUMNW));
+        result.push_back({text, info.cx});
+    }
+    return result;
+}
+
+void ProgramUnderTest::setChecked(int rowIndex, bool checked) const {
+    RemoteBuffer remote(process_, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
+    remote.write(&item, sizeof(item));
+    SendMessageW(list(), LVM_SETITEMSTATE, rowIndex, reinterpret_cast<LPARAM>(remote.address()));
+}
+
+std::vector<HWND> ProgramUnderTest::dialogs() const {
+    std::vector<HWND> result;
+    for (HWND window : TopLevelWindowsOf(processId_)) {
+        if (ClassOf(window) == L"#32770") result.push_back(window);
+    }
+    return result;
+}
+
+HWND ProgramUnderTest::waitForDialog(std::chrono::milliseconds timeout) const {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const auto open = dialogs();
+            found = open.empty() ? nullptr : open.front();
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+DialogContent ProgramUnderTest::read(HWND dialog) {
+    DialogContent content;
+    content.title = WindowText(dialog);
+    for (HWND child : ChildrenOf(dialog)) {
+        const std::wstring kind = ClassOf(child);
+        if (_wcsicmp(kind.c_str(), L"Static") == 0) {
+            const std::wstring text = WindowText(child);
+            if (text.empty()) continue;  // the icon
+            if (!content.text.empty()) content.text += L"\n";
+            content.text += text;
+        } else if (_wcsicmp(kind.c_str(), L"Button") == 0) {
+            content.buttons.push_back(WindowText(child));
+        } else if (_wcsicmp(kind.c_str(), L"Edit") == 0) {
+            content.hasEdit = true;
+        }
+    }
+    return content;
+}
+
+void ProgramUnderTest::typeInto(HWND dialog, const std::wstring& text) {
+    for (HWND child : ChildrenOf(dialog)) {
+        if (_wcsicmp(ClassOf(child).c_str(), L"Edit") == 0) {
+            SendMessageW(child, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        }
+    }
+}
+
+void ProgramUnderTest::press(HWND dialog, const std::wstring& buttonCaption) {
+    for (HWND child : ChildrenOf(dialog)) {
+        if (_wcsicmp(ClassOf(child).c_str(), L"Button") == 0 && WindowText(child) == buttonCaption) {
+            PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(child));
+            return;
+        }
+    }
+    throw std::runtime_error("no such button in the box");
+}
+
+void ProgramUnderTest::pressKey(HWND dialog, WORD virtualKey) {
+    const HWND focus = GetDlgItem(dialog, 101) != nullptr ? GetDlgItem(dialog, 101) : dialog;
+    PostMessageW(focus, WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(focus, WM_KEYUP, virtualKey, 0xC0000001);
+}
+
+void ProgramUnderTest::close() const {
+    PostMessageW(main_, WM_CLOSE, 0, 0);
+}
+
+bool ProgramUnderTest::waitForExit(std::chrono::milliseconds timeout) const {
+    return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+bool ProgramUnderTest::running() const {
+    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+}  // namespace orv::e2e

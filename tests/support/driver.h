@@ -1,0 +1,93 @@
+// Drives the real orvendale.exe from another process, as a person would: starts it, finds its
+// window and controls, clicks, reads the list (across processes), and reads and answers its boxes.
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace orv::e2e {
+
+using namespace std::chrono_literals;
+
+struct ListRow {
+    std::wstring text;
+    std::wstring uninstall;  // sub-item 1
+    std::wstring fileExists; // sub-item 2
+    std::wstring keyName;    // sub-item 3
+    bool checked = false;
+};
+
+struct ListColumn {
+    std::wstring header;
+    int widthPixels = 0;
+};
+
+struct DialogContent {
+    std::wstring title;
+    std::wstring text;                  // the static texts, in order, joined by new lines
+    std::vector<std::wstring> buttons;  // button captions, in order
+    bool hasEdit = false;
+};
+
+// The folder that holds the running test executable (orvendale.exe is built beside it).
+std::wstring ExecutableFolder();
+
+class ProgramUnderTest {
+public:
+    // Starts `exePath` (default: orvendale.exe beside the test) and waits for its main window.
+    explicit ProgramUnderTest(std::wstring exePath = L"", std::chrono::milliseconds timeout = 30s);
+    ~ProgramUnderTest();
+    ProgramUnderTest(const ProgramUnderTest&) = delete;
+    ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
+
+    HWND mainWindow() const { return main_; }
+    std::wstring caption() const;
+    HWND control(const std::wstring& caption) const;
+    HWND list() const;
+
+    // Clicks a button by caption without waiting for what the click does (it may show a box).
+    void click(const std::wstring& caption) const;
+    // Waits until the program is idle again (its message queue answers).
+    void waitIdle(std::chrono::milliseconds timeout = 30s) const;
+
+    std::vector<ListRow> rows() const;
+    std::vector<ListColumn> columns() const;
+    void setChecked(int rowIndex, bool checked) const;
+
+    // The program's visible boxes (#32770 dialogs): message boxes and the input box.
+    std::vector<HWND> dialogs() const;
+    HWND waitForDialog(std::chrono::milliseconds timeout = 30s) const;
+    static DialogContent read(HWND dialog);
+    static void typeInto(HWND dialog, const std::wstring& text);
+    static void press(HWND dialog, const std::wstring& buttonCaption);
+    static void pressKey(HWND dialog, WORD virtualKey);
+
+    void close() const;
+    bool waitForExit(std::chrono::milliseconds timeout = 30s) const;
+    bool running() const;
+    DWORD processId() const { return processId_; }
+    HANDLE process() const { return process_; }
+
+private:
+    std::wstring remoteText(HWND list, int row, int subItem) const;
+
+    HANDLE process_ = nullptr;
+    DWORD processId_ = 0;
+    HWND main_ = nullptr;
+};
+
+// Waits until `condition` holds, checking every 50 ms; false on timeout.
+template <class Condition>
+bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 30s) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+}  // namespace orv::e2e
