@@ -1,6 +1,8 @@
 #include "win32/list_view.h"
 
-#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
 
 #include "ports/failure.h"
 
@@ -10,12 +12,25 @@ namespace {
 // With LVS_EX_CHECKBOXES, state image 1 is the empty box and 2 the ticked one.
 constexpr UINT kUncheckedImage = 1;
 constexpr UINT kCheckedImage = 2;
+constexpr UINT_PTR kTickSubclassId = 2;
 
 [[noreturn]] void Refused(const wchar_t* operation) {
     throw Failure(std::wstring(L"The program list refused to ") + operation);
 }
 
 }  // namespace
+
+ListViewProgramList::ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels)
+    : list_(list), twipsToPixels_(std::move(twipsToPixels)) {
+    // The check marks are ours: the control asks for them when it paints. An owner-data list does not
+    // tick rows itself, so clicks on a box and the Space key are answered here.
+    ListView_SetCallbackMask(list_, LVIS_STATEIMAGEMASK);
+    SetWindowSubclass(list_, &ListViewProgramList::TickSubclass, kTickSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ListViewProgramList::~ListViewProgramList() {
+    if (IsWindow(list_)) RemoveWindowSubclass(list_, &ListViewProgramList::TickSubclass, kTickSubclassId);
+}
 
 void ListViewProgramList::addColumn(const std::wstring& header) {
     const HWND headerControl = ListView_GetHeader(list_);
@@ -38,90 +53,162 @@ void ListViewProgramList::setColumnWidth(int column, int twips) {
 }
 
 void ListViewProgramList::clear() {
-    if (SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0) == FALSE) {
-        Refused(L"remove its rows");
-    }
+    rows_.clear();
+    unsorted_ = false;
+    if (!suspended_) showRowCount();
 }
 
+// Rows are kept sorted by name, ignoring case, as Windows' own list of programs is. While repainting is
+// suspended rows are appended and sorted once when it resumes (equal names keep their order).
 std::size_t ListViewProgramList::add(const std::wstring& text) {
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    // The list sorts: the row lands where its name belongs, and the answer says where.
-    const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-    if (index < 0) {
-        Refused(L"add a row");
+    Row row{text, {}, false, sortKeyOf(text)};
+    if (suspended_) {
+        rows_.push_back(std::move(row));
+        unsorted_ = true;
+        return rows_.size();
     }
-    return static_cast<std::size_t>(index) + 1;
+    const auto place = std::upper_bound(rows_.begin(), rows_.end(), row,
+                                        [](const Row& a, const Row& b) { return a.sortKey < b.sortKey; });
+    const auto index = static_cast<std::size_t>(place - rows_.begin());
+    rows_.insert(place, std::move(row));
+    showRowCount();
+    return index + 1;
 }
 
 void ListViewProgramList::setSubItem(std::size_t row, int subItem, const std::wstring& text) {
-    LVITEMW item{};
-    item.iSubItem = subItem;
-    item.pszText = const_cast<wchar_t*>(text.c_str());
-    if (SendMessageW(list_, LVM_SETITEMTEXTW, indexOf(row), reinterpret_cast<LPARAM>(&item)) == FALSE) {
-        Refused(L"store a row's text");
-    }
-}
-
-std::size_t ListViewProgramList::count() {
-    return static_cast<std::size_t>(SendMessageW(list_, LVM_GETITEMCOUNT, 0, 0));
-}
-
-std::wstring ListViewProgramList::text(std::size_t row) {
-    return itemText(row, 0);
+    if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
+    at(row).subItems[static_cast<std::size_t>(subItem)] = text;
+    if (!suspended_) repaintRow(row - 1);
 }
 
 std::wstring ListViewProgramList::subItem(std::size_t row, int subItem) {
-    return itemText(row, subItem);
-}
-
-bool ListViewProgramList::checked(std::size_t row) {
-    const auto state = SendMessageW(list_, LVM_GETITEMSTATE, indexOf(row), LVIS_STATEIMAGEMASK);
-    return ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == kCheckedImage;
+    if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
+    return at(row).subItems[static_cast<std::size_t>(subItem)];
 }
 
 void ListViewProgramList::setChecked(std::size_t row, bool isChecked) {
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(isChecked ? kCheckedImage : kUncheckedImage);
-    if (SendMessageW(list_, LVM_SETITEMSTATE, indexOf(row), reinterpret_cast<LPARAM>(&item)) == FALSE) {
-        Refused(L"change a check mark");
-    }
+    at(row).checked = isChecked;
+    if (!suspended_) repaintRow(row - 1);
 }
 
 void ListViewProgramList::setRedraw(bool enabled) {
+    if (enabled == !suspended_) return;
+    suspended_ = !enabled;
     SendMessageW(list_, WM_SETREDRAW, enabled ? TRUE : FALSE, 0);
     if (enabled) {
+        if (unsorted_) sortRows();
+        showRowCount();
         InvalidateRect(list_, nullptr, TRUE);
     }
 }
 
-int ListViewProgramList::indexOf(std::size_t row) {
-    if (row < 1 || row > count()) {
-        throw Failure(L"Index out of bounds: the program list has no row " + std::to_wstring(row));
+std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
+    switch (header.code) {
+    case LVN_GETDISPINFOW:
+        describe(reinterpret_cast<NMLVDISPINFOW&>(header));
+        return 0;
+    default:
+        return std::nullopt;
     }
-    return static_cast<int>(row - 1);
 }
 
-std::wstring ListViewProgramList::itemText(std::size_t row, int subItem) {
-    const int index = indexOf(row);
-    // The answer is the number of characters copied; a full buffer may mean a longer text, so grow.
-    std::wstring buffer(256, L'\0');
-    for (;;) {
-        LVITEMW item{};
-        item.iSubItem = subItem;
-        item.pszText = buffer.data();
-        item.cchTextMax = static_cast<int>(buffer.size());
-        const auto copied = static_cast<std::size_t>(
-            SendMessageW(list_, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item)));
-        if (copied + 1 < buffer.size()) {
-            buffer.resize(copied);
-            return buffer;
-        }
-        buffer.assign(buffer.size() * 4, L'\0');
+ListViewProgramList::Row& ListViewProgramList::at(std::size_t row) {
+    if (row < 1 || row > rows_.size()) {
+        throw Failure(L"Index out of bounds: the program list has no row " + std::to_wstring(row));
     }
+    return rows_[row - 1];
+}
+
+std::string ListViewProgramList::sortKeyOf(const std::wstring& text) const {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int length = static_cast<int>(text.size());
+    const int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
+    if (bytes <= 0) return {};
+    std::string key(static_cast<std::size_t>(bytes), '\0');
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes,
+                  nullptr, nullptr, 0);
+    return key;
+}
+
+void ListViewProgramList::sortRows() {
+    std::stable_sort(rows_.begin(), rows_.end(), [](const Row& a, const Row& b) { return a.sortKey < b.sortKey; });
+    unsorted_ = false;
+}
+
+void ListViewProgramList::showRowCount() {
+    if (!ListView_SetItemCountEx(list_, static_cast<int>(rows_.size()), 0)) {
+        Refused(L"show its rows");
+    }
+}
+
+void ListViewProgramList::repaintRow(std::size_t index) {
+    ListView_RedrawItems(list_, static_cast<int>(index), static_cast<int>(index));
+}
+
+void ListViewProgramList::describe(NMLVDISPINFOW& request) {
+    LVITEMW& item = request.item;
+    if (item.iItem < 0 || static_cast<std::size_t>(item.iItem) >= rows_.size()) return;
+    const Row& row = rows_[static_cast<std::size_t>(item.iItem)];
+    if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
+        const std::wstring& text = item.iSubItem == 0 ? row.text
+                                   : item.iSubItem <= 3 ? row.subItems[static_cast<std::size_t>(item.iSubItem)]
+                                                        : row.subItems[0];
+        const auto copied = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
+        std::copy_n(text.c_str(), copied, item.pszText);
+        item.pszText[copied] = L'\0';
+    }
+    if ((item.mask & LVIF_STATE) != 0) {
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
+                     INDEXTOSTATEIMAGEMASK(row.checked ? kCheckedImage : kUncheckedImage);
+        item.stateMask |= LVIS_STATEIMAGEMASK;
+    }
+}
+
+void ListViewProgramList::toggle(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) return;
+    auto& row = rows_[static_cast<std::size_t>(index)];
+    row.checked = !row.checked;
+    repaintRow(static_cast<std::size_t>(index));
+}
+
+// Toggles the row whose check box is at `point`; false when there is no box there.
+bool ListViewProgramList::toggleAt(POINT point) {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    if (ListView_SubItemHitTest(list_, &hit) < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0 || hit.iSubItem != 0) {
+        return false;
+    }
+    toggle(hit.iItem);
+    return true;
+}
+
+LRESULT CALLBACK ListViewProgramList::TickSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                   DWORD_PTR data) noexcept {
+    auto* self = reinterpret_cast<ListViewProgramList*>(data);
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (self->toggleAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            SetFocus(list);
+            return 0;
+        }
+        break;
+    case WM_KEYDOWN:
+        if (wParam == VK_SPACE) {
+            self->toggle(ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+            return 0;
+        }
+        break;
+    case WM_CHAR:
+        if (wParam == L' ') return 0;  // not the start of a type-ahead search
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(list, &ListViewProgramList::TickSubclass, kTickSubclassId);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 }  // namespace orv::win32

@@ -107,7 +107,7 @@ void MainWindowFrame::createFonts() {
 void MainWindowFrame::createControls() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SORTASCENDING | LVS_SHOWSELALWAYS,
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS,
                             0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)), instance,
                             nullptr);
     if (list_ == nullptr) ThrowLastError(L"Could not create the program list");
@@ -301,6 +301,13 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
             return TRUE;
         }
         break;
+    case WM_NOTIFY: {
+        auto& header = *reinterpret_cast<NMHDR*>(lParam);
+        if (header.hwndFrom == list_ && listNotify_) {
+            if (const auto answer = listNotify_(header)) return *answer;
+        }
+        break;
+    }
     case WM_MOUSEMOVE:
         if (events_.surfaceMouseMove) events_.surfaceMouseMove();
         return 0;

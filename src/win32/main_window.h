@@ -7,6 +7,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "ports/main_window.h"
@@ -41,6 +42,8 @@ public:
     void applySkin(const Skin& skin, const SkinOptions& options);
 
     HWND list() const { return list_; }
+    // Who answers the list's notifications about its rows.
+    void setListNotify(std::function<std::optional<LRESULT>(NMHDR&)> handler) { listNotify_ = std::move(handler); }
     PushButton& button(int number) { return buttons_[static_cast<std::size_t>(number)]; }
     int twipsToPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
 
@@ -67,6 +70,7 @@ private:
                                          DWORD_PTR data) noexcept;
 
     MainWindowEvents events_;
+    std::function<std::optional<LRESULT>(NMHDR&)> listNotify_;
     UINT dpi_ = 96;
     HWND list_ = nullptr;
     HWND tooltip_ = nullptr;

@@ -191,13 +191,24 @@ std::vector<ListColumn> ProgramUnderTest::columns() const {
     return result;
 }
 
-void ProgramUnderTest::setChecked(int rowIndex, bool checked) const {
-    RemoteBuffer remote(process_, sizeof(LVITEMW));
-    LVITEMW item{};
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    item.state = INDEXTOSTATEIMAGEMASK(checked ? 2 : 1);
-    remote.write(&item, sizeof(item));
-    SendMessageW(list(), LVM_SETITEMSTATE, rowIndex, reinterpret_cast<LPARAM>(remote.address()));
+void ProgramUnderTest::clickCheckBox(int rowIndex) const {
+    const HWND listControl = list();
+    RemoteBuffer remote(process_, sizeof(RECT));
+    RECT bounds{LVIR_BOUNDS, 0, 0, 0};
+    remote.write(&bounds, sizeof(bounds));
+    SendMessageW(listControl, LVM_GETITEMRECT, rowIndex, reinterpret_cast<LPARAM>(remote.address()));
+    remote.read(&bounds, sizeof(bounds));
+    const LPARAM at = MAKELPARAM(bounds.left + 8, (bounds.top + bounds.bottom) / 2);
+    PostMessageW(listControl, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(listControl, WM_LBUTTONUP, 0, at);
+    waitIdle();
+}
+
+RECT ProgramUnderTest::controlRect(HWND control) const {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 std::vector<HWND> ProgramUnderTest::dialogs() const {

@@ -55,7 +55,10 @@ public:
 
     std::vector<ListRow> rows() const;
     std::vector<ListColumn> columns() const;
-    void setChecked(int rowIndex, bool checked) const;
+    // Clicks the check box of a row (0-based), as a person would; it toggles the tick.
+    void clickCheckBox(int rowIndex) const;
+    // The rectangle of a control in the main window's client coordinates, in pixels.
+    RECT controlRect(HWND control) const;
 
     // The program's visible boxes (#32770 dialogs): message boxes and the input box.
     std::vector<HWND> dialogs() const;

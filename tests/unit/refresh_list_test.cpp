@@ -167,6 +167,8 @@ struct StepFault {
     std::vector<int> lines;
 };
 
+void PrintTo(const StepFault& fault, std::ostream* out) { *out << fault.name; }
+
 class RefreshListFaults : public RefreshListTest, public ::testing::WithParamInterface<StepFault> {};
 
 TEST_P(RefreshListFaults, FailedStepReportsItsLineAndTheListingGoesOn) {

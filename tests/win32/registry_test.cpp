@@ -1,0 +1,126 @@
+// Reading uninstall entries from the real registry of the test prefix.
+#include <gtest/gtest.h>
+
+#include "fakes/fake_program_list.h"
+#include "fakes/recording_reporter.h"
+#include "inventory/refresh_list.h"
+#include "inventory/registry_text.h"
+#include "registry_seed.h"
+#include "win32/platform_services.h"
+#include "win32/registry_adapter.h"
+
+namespace orv::win32 {
+namespace {
+
+using e2e::SeededUninstallEntries;
+using testing::FakeProgramList;
+using testing::RecordingReporter;
+
+class RegistryTest : public ::testing::Test {
+protected:
+    std::vector<std::wstring> refreshNames() {
+        RefreshList({registry, list, textCase, reporter});
+        std::vector<std::wstring> names;
+        for (const auto& row : list.rows) names.push_back(row.text);
+        return names;
+    }
+    const testing::FakeRow* rowNamed(const std::wstring& name) {
+        for (const auto& row : list.rows) {
+            if (row.text == name) return &row;
+        }
+        return nullptr;
+    }
+
+    SeededUninstallEntries entries;
+    WindowsRegistry registry;
+    WindowsTextCase textCase;
+    FakeProgramList list;
+    RecordingReporter reporter;
+};
+
+TEST_F(RegistryTest, NonStringTypesCountAsAbsent) {
+    const wchar_t multi[] = L"Multi\0Name\0";
+    entries.setRaw(L"multi", kDisplayNameValue, REG_MULTI_SZ, multi, sizeof(multi));
+    entries.setString(L"multi", kUninstallStringValue, L"m.exe");
+    const DWORD number = 7;
+    entries.setRaw(L"dword", kDisplayNameValue, REG_DWORD, &number, sizeof(number));
+    entries.setString(L"dword", kUninstallStringValue, L"d.exe");
+    const BYTE bytes[] = {'B', 0, 'i', 0, 'n', 0, 0, 0};
+    entries.setRaw(L"binary", kDisplayNameValue, REG_BINARY, bytes, sizeof(bytes));
+    entries.setString(L"binary", kUninstallStringValue, L"b.exe");
+    entries.add(L"plain", L"Plain", L"p.exe");
+    EXPECT_EQ(refreshNames(), std::vector<std::wstring>{L"Plain"});
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
+    const std::wstring path = std::wstring(kUninstallKey) + L"\\odd";
+    entries.setString(L"odd", L"Empty", L"");
+    const wchar_t unterminated[] = {L'N', L'o', L'T', L'e', L'r', L'm'};
+    entries.setRaw(L"odd", L"Unterminated", REG_SZ, unterminated, sizeof(unterminated));
+    const std::wstring longText(40000, L'w');
+    entries.setString(L"odd", L"Long", longText);
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"Empty", L"def"), L"");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"Unterminated", L"def"), L"NoTerm");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"Long", L"def"), longText);
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"Missing", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path + L"\\nowhere", L"Empty", L"def"), L"def");
+}
+
+TEST_F(RegistryTest, ExpandableCommandStaysUnexpanded) {
+    entries.add(L"exp", L"Expandable", L"%ProgramFiles%\\Exp\\un.exe /x", RegistrySource::Machine64, REG_EXPAND_SZ);
+    refreshNames();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].subItems[1], L"%ProgramFiles%\\Exp\\un.exe /x");
+    EXPECT_EQ(list.rows[0].subItems[2], L"%programfiles%\\exp\\un.exe");
+}
+
+TEST_F(RegistryTest, LongestKeyNameIsListedAndTheEntriesAfterItToo) {
+    const std::wstring longest(255, L'k');
+    entries.add(L"a-first", L"First", L"1.exe");
+    entries.add(longest, L"Longest Key", L"2.exe");
+    entries.add(L"z-last", L"Last", L"3.exe");
+    EXPECT_EQ(refreshNames().size(), 3u);
+    ASSERT_NE(rowNamed(L"Longest Key"), nullptr);
+    EXPECT_EQ(rowNamed(L"Longest Key")->subItems[3], longest);
+}
+
+TEST_F(RegistryTest, NamesInEveryScriptArriveUnchanged) {
+    const std::wstring names[] = {L"Caf\u00e9 \u00c9diteur", L"\u0424\u043e\u0442\u043e\u0440\u0435\u0434\u0430\u043a\u0442\u043e\u0440",
+                                  L"\u4e2d\u6587\u8f93\u5165\u6cd5", L"Sunny \U0001F33B"};
+    int key = 0;
+    for (const auto& name : names) {
+        const std::wstring command = L"C:\\Programme\\" + name + L"\\un.exe";
+        entries.add(L"script" + std::to_wstring(key++), name, command);
+    }
+    refreshNames();
+    for (const auto& name : names) {
+        const auto* row = rowNamed(name);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(row->subItems[1], L"C:\\Programme\\" + name + L"\\un.exe");
+    }
+}
+
+TEST_F(RegistryTest, EntriesOfThe32BitViewAndTheCurrentUserAreListedAfterThe64BitOnes) {
+    entries.add(L"user", L"User Tool", L"u.exe", RegistrySource::CurrentUser);
+    entries.add(L"old", L"Old Tool", L"o.exe", RegistrySource::Machine32);
+    entries.add(L"new", L"New Tool", L"n.exe", RegistrySource::Machine64);
+    EXPECT_EQ(refreshNames(), (std::vector<std::wstring>{L"New Tool", L"Old Tool", L"User Tool"}));
+}
+
+TEST_F(RegistryTest, MissingUninstallKeysGiveAnEmptyListAndNoMessage) {
+    SeededUninstallEntries::removeUninstallKeys();
+    list.seed(L"Stale");
+    EXPECT_TRUE(refreshNames().empty());
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST(PlatformTextCase, LowersAccentedAndNonLatinCapitals) {
+    WindowsTextCase textCase;
+    EXPECT_EQ(textCase.lower(L"PHOTO \u00c9DITEUR \u0424\u041e\u0422\u041e \u0391\u0392\u0393"),
+              L"photo \u00e9diteur \u0444\u043e\u0442\u043e \u03b1\u03b2\u03b3");
+    EXPECT_EQ(textCase.lower(L""), L"");
+}
+
+}  // namespace
+}  // namespace orv::win32
