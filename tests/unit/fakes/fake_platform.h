@@ -1,0 +1,199 @@
+// In-memory stand-ins for the main window, dialogs, shell, files, chance and skin component. Each
+// writes what it is asked into a shared journal, so tests can check the order of steps, and each
+// can fail any operation on demand.
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "fault_plan.h"
+#include "ports/chance.h"
+#include "ports/dialogs.h"
+#include "ports/files.h"
+#include "ports/main_window.h"
+#include "ports/shell.h"
+#include "ports/skin_component.h"
+
+namespace orv::testing {
+
+using Journal = std::vector<std::string>;
+
+class FakeMainWindow final : public MainWindow {
+public:
+    FakeMainWindow(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
+
+    void setCaption(const std::wstring& text) override { note("window.setCaption"); caption = text; }
+    void useApplicationIcon() override { note("window.useApplicationIcon"); hasApplicationIcon = true; }
+    void setBackColor(OleColor color) override { note("window.setBackColor"); backColor = color; }
+    void loadCustomPointer(const std::wstring& path) override {
+        note("window.loadCustomPointer");
+        if (!cursorFiles.count(path)) throw Failure(L"Invalid picture");
+        customPointer = path;
+    }
+    PointerSetting pointer() override { return setting; }
+    void setPointer(PointerSetting value) override { note("window.setPointer"); setting = value; }
+    std::uintptr_t handle() override { return 0x1234; }
+    std::wstring programFolder() override { note("window.programFolder"); return folder; }
+
+    std::wstring folder = L"C:\\Program Files\\Orvendale";
+    std::wstring caption;
+    bool hasApplicationIcon = false;
+    OleColor backColor = kWhite;
+    std::wstring customPointer;
+    std::set<std::wstring> cursorFiles;  // paths that load as cursors
+    PointerSetting setting = PointerSetting::Default;
+
+private:
+    void note(const char* operation) {
+        faults_.check(operation);
+        journal_.push_back(operation);
+    }
+    Journal& journal_;
+    FaultPlan& faults_;
+};
+
+class FakeDialogs final : public Dialogs {
+public:
+    FakeDialogs(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
+
+    void showMessage(const std::wstring& text, const std::wstring& title, unsigned style) override {
+        faults_.check("dialogs.showMessage");
+        journal_.push_back("dialogs.showMessage");
+        messages.push_back({text, title, style});
+    }
+    std::wstring inputBox(const std::wstring& prompt, const std::wstring& title) override {
+        faults_.check("dialogs.inputBox");
+        journal_.push_back("dialogs.inputBox");
+        prompts.push_back({prompt, title, 0});
+        return answer;
+    }
+
+    struct Box {
+        std::wstring text, title;
+        unsigned style;
+    };
+    std::vector<Box> messages;
+    std::vector<Box> prompts;
+    std::wstring answer;
+
+private:
+    Journal& journal_;
+    FaultPlan& faults_;
+};
+
+class FakeShell final : public Shell {
+public:
+    FakeShell(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
+
+    void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
+              const std::wstring& directory) override {
+        faults_.check("shell.open");
+        journal_.push_back("shell.open");
+        if (refused.count(program)) throw Failure(L"The system cannot find the file specified.");
+        opened.push_back({owner, program, arguments, directory});
+    }
+    void startProgram(const std::wstring& commandLine, int windowStyle) override {
+        faults_.check("shell.startProgram");
+        journal_.push_back("shell.startProgram");
+        started.push_back({commandLine, windowStyle});
+    }
+    std::wstring expandEnvironment(const std::wstring& text) override {
+        std::wstring result = text;
+        for (const auto& [name, value] : environment) {
+            for (auto at = result.find(name); at != std::wstring::npos; at = result.find(name, at + value.size())) {
+                result.replace(at, name.size(), value);
+            }
+        }
+        return result;
+    }
+    bool isFile(const std::wstring& path) override { return files.count(path) != 0; }
+
+    struct Request {
+        std::uintptr_t owner;
+        std::wstring program, arguments, directory;
+    };
+    std::vector<Request> opened;
+    std::vector<std::pair<std::wstring, int>> started;
+    std::set<std::wstring> files;
+    std::set<std::wstring> refused;
+    std::map<std::wstring, std::wstring> environment{{L"%ProgramFiles%", L"C:\\Program Files"},
+                                                     {L"%SystemRoot%", L"C:\\Windows"}};
+
+private:
+    Journal& journal_;
+    FaultPlan& faults_;
+};
+
+class FakeFiles final : public Files {
+public:
+    FakeFiles(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
+
+    std::wstring findOrdinaryFile(const std::wstring& path) override {
+        faults_.check("files.findOrdinaryFile");
+        journal_.push_back("files.findOrdinaryFile");
+        searched.push_back(path);
+        if (!ordinary.count(path)) return {};
+        return path.substr(path.find_last_of(L'\\') + 1);
+    }
+    void readModificationTime(const std::wstring& path) override {
+        faults_.check("files.readModificationTime");
+        journal_.push_back("files.readModificationTime");
+        if (!ordinary.count(path) && !hidden.count(path)) throw Failure(L"File not found");
+    }
+
+    std::set<std::wstring> ordinary;  // plain files
+    std::set<std::wstring> hidden;    // hidden or system files
+    std::vector<std::wstring> searched;
+
+private:
+    Journal& journal_;
+    FaultPlan& faults_;
+};
+
+class FakeChance final : public Chance {
+public:
+    explicit FakeChance(FaultPlan& faults) : faults_(faults) {}
+    double secondsSinceMidnight() override { return 3600.5; }
+    void seed(double value) override {
+        faults_.check("chance.seed");
+        seeds.push_back(value);
+    }
+    double next() override { return draw; }
+
+    double draw = 0.5;
+    std::vector<double> seeds;
+
+private:
+    FaultPlan& faults_;
+};
+
+class FakeSkinComponent final : public SkinComponent {
+public:
+    FakeSkinComponent(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
+
+    DispatchValue invoke(int dispatchId, DispatchKind kind, const std::vector<DispatchValue>& arguments) override {
+        const std::string name = "skin." + std::to_string(dispatchId) +
+                                 (kind == DispatchKind::Method ? "()" : kind == DispatchKind::PropertyGet ? ".get" : ".put");
+        faults_.check(name);
+        journal_.push_back(name);
+        calls.push_back({dispatchId, kind, arguments});
+        if (dispatchId == 1 && kind == DispatchKind::PropertyGet) return optionWord;
+        return {};
+    }
+
+    struct Call {
+        int dispatchId;
+        DispatchKind kind;
+        std::vector<DispatchValue> arguments;
+    };
+    std::vector<Call> calls;
+    std::int32_t optionWord = 0x40;
+
+private:
+    Journal& journal_;
+    FaultPlan& faults_;
+};
+
+}  // namespace orv::testing

@@ -1,0 +1,170 @@
+// The main window's start-up, help, refresh and pointer feedback, against fakes.
+#include <algorithm>
+
+#include "form1_fixture.h"
+#include "services/appearance.h"
+#include "services/locations.h"
+
+namespace orv {
+namespace {
+
+using testing::Form1Test;
+
+TEST_F(Form1Test, StartUpSetsCaptionIconTitleColumnsAndFillsTheList) {
+    registry.addProgram(L"b", L"Beta", L"b.exe");
+    registry.addProgram(L"a", L"Alpha", L"a.exe");
+    form.Form_Load();
+    EXPECT_TRUE(reporter.reports.empty());
+    EXPECT_EQ(window.caption, L"Orvendale Software");
+    EXPECT_TRUE(window.hasApplicationIcon);
+    EXPECT_EQ(form.applicationTitle(), L"Orvendale");
+    ASSERT_EQ(list.columns.size(), 4u);
+    const std::pair<std::wstring, int> expected[] = {
+        {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(list.columns[i].header, expected[i].first);
+        EXPECT_EQ(list.columns[i].widthTwips, expected[i].second);
+    }
+    EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Beta", L"Alpha"}));
+    EXPECT_EQ(window.backColor, kWhite);
+    EXPECT_TRUE(window.customPointer.empty());
+    EXPECT_TRUE(shell.started.empty());
+}
+
+TEST_F(Form1Test, StartUpStepsRunInTheirOrder) {
+    window.cursorFiles.insert(cursorPath);
+    files.ordinary.insert(cursorPath);
+    form.Form_Load();
+    const std::vector<std::string> expected = {"files.findOrdinaryFile", "files.readModificationTime",
+                                               "window.loadCustomPointer", "window.setCaption",
+                                               "window.useApplicationIcon"};
+    std::vector<std::string> steps;
+    for (const auto& entry : journal) {
+        if (entry != "window.programFolder") steps.push_back(entry);
+    }
+    EXPECT_EQ(steps, expected);
+    EXPECT_EQ(window.customPointer, cursorPath);
+}
+
+struct StartUpFault {
+    const char* name;
+    const char* operation;
+    int nthCall;
+    std::vector<int> lines;
+};
+void PrintTo(const StartUpFault& fault, std::ostream* out) { *out << fault.name; }
+
+class FormLoadFaults : public Form1Test, public ::testing::WithParamInterface<StartUpFault> {};
+
+TEST_P(FormLoadFaults, FailedStepIsReportedAtItsLineAndStartUpCompletes) {
+    const auto& fault = GetParam();
+    registry.addProgram(L"a", L"Alpha", L"a.exe");
+    const std::string operation = fault.operation;
+    (operation.rfind("list.", 0) == 0 ? list.faults : faults).fail(operation, fault.nthCall);
+    form.Form_Load();
+    EXPECT_EQ(reportedLines(), fault.lines);
+    for (const auto& report : reporter.reports) EXPECT_EQ(report.location, location::kFormLoad);
+    EXPECT_EQ(list.columns.size(), operation == "list.addColumn" ? 3u : 4u);
+    EXPECT_EQ(rowNames(), std::vector<std::wstring>{L"Alpha"});
+}
+
+// A column that could not be added leaves the last width step without its column, as it would be.
+INSTANTIATE_TEST_SUITE_P(
+    EachLine, FormLoadFaults,
+    ::testing::Values(StartUpFault{"skin", "files.findOrdinaryFile", 1, {100}},
+                      StartUpFault{"homePage", "chance.seed", 1, {108}},
+                      StartUpFault{"caption", "window.setCaption", 1, {128}},
+                      StartUpFault{"icon", "window.useApplicationIcon", 1, {128}},
+                      StartUpFault{"firstColumn", "list.addColumn", 1, {130, 144}},
+                      StartUpFault{"secondColumn", "list.addColumn", 2, {132, 144}},
+                      StartUpFault{"thirdColumn", "list.addColumn", 3, {134, 144}},
+                      StartUpFault{"fourthColumn", "list.addColumn", 4, {136, 144}},
+                      StartUpFault{"firstWidth", "list.setColumnWidth", 1, {138}},
+                      StartUpFault{"secondWidth", "list.setColumnWidth", 2, {140}},
+                      StartUpFault{"thirdWidth", "list.setColumnWidth", 3, {142}},
+                      StartUpFault{"fourthWidth", "list.setColumnWidth", 4, {144}}),
+    [](const ::testing::TestParamInfo<StartUpFault>& info) { return std::string(info.param.name); });
+
+TEST_F(Form1Test, CursorFileThatIsNoCursorIsReportedAtLine106AndStartUpGoesOn) {
+    files.ordinary.insert(cursorPath);
+    form.Form_Load();
+    EXPECT_EQ(reportedLines(), std::vector<int>{106});
+    EXPECT_EQ(window.caption, L"Orvendale Software");
+    EXPECT_TRUE(window.customPointer.empty());
+}
+
+TEST_F(Form1Test, MissingCursorFileIsNoFailureAndHiddenOneStillCounts) {
+    form.Form_Load();
+    EXPECT_TRUE(reporter.reports.empty());
+    EXPECT_TRUE(window.customPointer.empty());
+
+    files.hidden.insert(cursorPath);
+    window.cursorFiles.insert(cursorPath);
+    form.Form_Load();
+    EXPECT_EQ(window.customPointer, cursorPath);
+}
+
+TEST_F(Form1Test, FailureInsideTheRefreshIsReportedByTheRefreshAndStartUpEndsNormally) {
+    list.faults.fail("list.clear");
+    form.Form_Load();
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].location, location::kRefreshList);
+    EXPECT_EQ(reporter.reports[0].line, 102);
+}
+
+TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
+    const std::pair<double, bool> draws[] = {{0.0, false}, {0.059999, false}, {0.06, true},
+                                             {0.0699, true}, {0.07, false}, {0.999, false}};
+    for (const auto& [draw, opens] : draws) {
+        shell.started.clear();
+        chance.draw = draw;
+        form.Form_Load();
+        ASSERT_EQ(shell.started.size(), opens ? 1u : 0u) << draw;
+        if (opens) {
+            EXPECT_EQ(shell.started[0].first, L"explorer \"https://orvendale.example/\"");
+            EXPECT_EQ(shell.started[0].second, 2);
+        }
+    }
+    EXPECT_EQ(chance.seeds.front(), 3600.5);
+}
+
+TEST_F(Form1Test, HelpShowsOneOkBoxWithTheContactAddressUnderTheApplicationTitle) {
+    form.Form_Load();
+    form.PushButton4_Click();
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, L"Questions? Please contact Team Kestrune at https://orvendale.example/contact");
+    EXPECT_EQ(dialogs.messages[0].title, L"Orvendale");
+    EXPECT_EQ(dialogs.messages[0].style, 0u);
+}
+
+TEST_F(Form1Test, HelpThatCannotBeShownIsReportedAtLine100) {
+    faults.fail("dialogs.showMessage");
+    form.PushButton4_Click();
+    ASSERT_EQ(reporter.reports.size(), 1u);
+    EXPECT_EQ(reporter.reports[0].location, location::kPushButton4Click);
+    EXPECT_EQ(reporter.reports[0].line, 100);
+}
+
+TEST_F(Form1Test, RefreshRebuildsTheListWithoutTicks) {
+    registry.addProgram(L"a", L"Alpha", L"a.exe");
+    form.Form_Load();
+    list.rows[0].checked = true;
+    registry.addProgram(L"n", L"New", L"n.exe");
+    form.PushButton2_Click();
+    EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Alpha", L"New"}));
+    EXPECT_TRUE(std::none_of(list.rows.begin(), list.rows.end(), [](const auto& row) { return row.checked; }));
+}
+
+TEST_F(Form1Test, PointerIsTheHandOverButtonsAndTheArrowElsewhereButStaysBusy) {
+    form.ButtonMouseMove();
+    EXPECT_EQ(window.setting, PointerSetting::Custom);
+    form.SurfaceMouseMove();
+    EXPECT_EQ(window.setting, PointerSetting::Default);
+    window.setting = PointerSetting::Busy;
+    form.ButtonMouseMove();
+    form.SurfaceMouseMove();
+    EXPECT_EQ(window.setting, PointerSetting::Busy);
+}
+
+}  // namespace
+}  // namespace orv
