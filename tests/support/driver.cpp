@@ -69,6 +69,9 @@ private:
     void* address_;
 };
 
+// The driver sees the program's windows in real pixels, whatever the screen's DPI.
+const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2) != FALSE;
+
 }  // namespace
 
 std::wstring ExecutableFolder() {
@@ -236,13 +239,14 @@ DialogContent ProgramUnderTest::read(HWND dialog) {
     content.title = WindowText(dialog);
     for (HWND child : ChildrenOf(dialog)) {
         const std::wstring kind = ClassOf(child);
+        if (!IsWindowVisible(child)) continue;
         if (_wcsicmp(kind.c_str(), L"Static") == 0) {
             const std::wstring text = WindowText(child);
             if (text.empty()) continue;  // the icon
             if (!content.text.empty()) content.text += L"\n";
             content.text += text;
         } else if (_wcsicmp(kind.c_str(), L"Button") == 0) {
-            content.buttons.push_back(WindowText(child));
+            if (IsWindowVisible(child)) content.buttons.push_back(WindowText(child));
         } else if (_wcsicmp(kind.c_str(), L"Edit") == 0) {
             content.hasEdit = true;
         }
