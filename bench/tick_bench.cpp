@@ -1,0 +1,60 @@
+// How long the selection commands take on 10,000 rows in a shown list: tick all ("Select All
+// Containing This Text" with an empty answer) and untick all ("Unselect All").
+#include <cstdio>
+
+#include "app/form1.h"
+#include "bench_support.h"
+#include "fakes/recording_reporter.h"
+#include "win32/list_view.h"
+#include "win32/platform_services.h"
+#include "win32/registry_adapter.h"
+#include "win32/skin_framework.h"
+
+namespace orv::bench {
+namespace {
+
+// Answers every input box with the empty text, as Cancel does.
+class SilentDialogs final : public Dialogs {
+public:
+    void showMessage(const std::wstring&, const std::wstring&, unsigned) override {}
+    std::wstring inputBox(const std::wstring&, const std::wstring&) override { return {}; }
+};
+
+}  // namespace
+}  // namespace orv::bench
+
+int main() {
+    using namespace orv;
+    constexpr int kRows = 10000;
+    bench::ShownWindow shown;
+    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); });
+    shown.window.setListNotify([&](NMHDR& header) { return list.onNotify(header); });
+    list.addColumn(L"Add Or Remove Programs");
+    list.setColumnWidth(1, 7000);
+    list.setRedraw(false);
+    for (int i = 0; i < kRows; ++i) list.add(L"Bench Program " + std::to_wstring(i));
+    list.setRedraw(true);
+    bench::Pump();
+
+    win32::WindowsRegistry registry;
+    win32::WindowsTextCase textCase;
+    bench::SilentDialogs dialogs;
+    win32::WindowsShell shell;
+    win32::WindowsFiles files;
+    win32::WindowsChance chance;
+    win32::SkinFramework skin([](const Skin&, const SkinOptions&) {});
+    testing::RecordingReporter reporter;
+    Form1 form({shown.window, list, registry, textCase, dialogs, shell, files, chance, skin, reporter});
+
+    const double tickAll = bench::SecondsFor([&] {
+        form.PushButton5_Click();
+        bench::Pump();
+    });
+    const double untickAll = bench::SecondsFor([&] {
+        form.PushButton3_Click();
+        bench::Pump();
+    });
+    std::printf("Selection benchmark, %d rows in a shown list: tick all %.3f s, untick all %.3f s, peak memory %.1f MiB\n",
+                kRows, tickAll, untickAll, bench::PeakMemoryMiB());
+    return reporter.reports.empty() ? 0 : 1;
+}

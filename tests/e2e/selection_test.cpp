@@ -1,0 +1,94 @@
+// Ticking rows by text through the real input box, and clearing the ticks.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "driver.h"
+#include "registry_seed.h"
+
+namespace orv::e2e {
+namespace {
+
+class SelectionE2e : public ::testing::Test {
+protected:
+    void SetUp() override {
+        entries.add(L"pe", L"Photo Editor 2", L"C:\\pe\\un.exe");
+        entries.add(L"zip", L"Zip Tool", L"C:\\photo\\zip.exe");
+        entries.add(L"pv", L"Photo Viewer", L"C:\\pv\\un.exe");
+        program.emplace();
+        program->clickCheckBox(0);  // Photo Editor 2, the first row by name
+    }
+    std::vector<bool> ticks() {
+        std::vector<bool> result;
+        for (const auto& row : program->rows()) result.push_back(row.checked);
+        return result;
+    }
+    // Clicks a filter button and answers its input box with `text`, then `key` or the button.
+    DialogContent answer(const std::wstring& button, const std::wstring& text, const std::wstring& press) {
+        program->click(button);
+        const HWND box = program->waitForDialog();
+        EXPECT_NE(box, nullptr);
+        if (box == nullptr) return {};
+        const auto content = ProgramUnderTest::read(box);
+        ProgramUnderTest::typeInto(box, text);
+        if (press == L"Enter") {
+            ProgramUnderTest::pressKey(box, VK_RETURN);
+        } else if (press == L"Escape") {
+            ProgramUnderTest::pressKey(box, VK_ESCAPE);
+        } else {
+            ProgramUnderTest::press(box, press);
+        }
+        EXPECT_TRUE(WaitUntil([&] { return program->dialogs().empty(); }, 10s));
+        program->waitIdle();
+        return content;
+    }
+
+    SeededUninstallEntries entries;
+    std::optional<ProgramUnderTest> program;
+    const std::wstring containing = L"Select All Containing This Text";
+    const std::wstring notContaining = L"Select All Not Containing This Text";
+};
+
+// Rows by name: Photo Editor 2, Photo Viewer, Zip Tool.
+TEST_F(SelectionE2e, InputBoxAsksUnderTheApplicationTitleAndContainingTicksTheMatches) {
+    ASSERT_EQ(ticks(), (std::vector<bool>{true, false, false}));
+    program->click(containing);
+    const HWND box = program->waitForDialog();
+    ASSERT_NE(box, nullptr);
+    const auto content = ProgramUnderTest::read(box);
+    EXPECT_EQ(content.title, L"Orvendale");
+    EXPECT_EQ(content.text, L"Enter text:");
+    EXPECT_EQ(content.buttons, (std::vector<std::wstring>{L"OK", L"Cancel"}));
+    EXPECT_TRUE(content.hasEdit);
+    RECT rect{};
+    GetWindowRect(box, &rect);
+    EXPECT_NEAR((rect.left + rect.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 2);
+    ProgramUnderTest::typeInto(box, L"PHOTO");
+    ProgramUnderTest::press(box, L"OK");
+    ASSERT_TRUE(WaitUntil([&] { return program->dialogs().empty(); }, 10s));
+    program->waitIdle();
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false}));
+}
+
+TEST_F(SelectionE2e, NotContainingAddsTicksAndEnterMeansOk) {
+    answer(notContaining, L"photo", L"Enter");
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
+}
+
+TEST_F(SelectionE2e, CancelAndEscapeAnswerWithAnEmptyText) {
+    answer(notContaining, L"zip", L"Cancel");  // empty text: no row lacks it
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false}));
+    answer(containing, L"zip", L"Escape");  // empty text: every row has it
+    EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
+}
+
+TEST_F(SelectionE2e, UnselectAllClearsEveryTick) {
+    answer(containing, L"", L"OK");
+    program->click(L"Unselect All");
+    program->waitIdle();
+    EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
+    EXPECT_TRUE(program->dialogs().empty());
+}
+
+}  // namespace
+}  // namespace orv::e2e
