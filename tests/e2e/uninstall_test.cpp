@@ -1,0 +1,177 @@
+// The batch uninstall of the real program, with uninstallers installed by real installers.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <map>
+#include <optional>
+#include <sstream>
+
+#include "driver.h"
+#include "registry_seed.h"
+
+namespace orv::e2e {
+namespace {
+
+const std::wstring kUninstall = L"Uninstall Selected Entry From Computer";
+const std::wstring kRefresh = L"Refresh/Update \"Add Or Remove Programs\" List";
+
+// Runs a command line and waits for it to end.
+void RunAndWait(const std::wstring& commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring writable = commandLine;
+    ASSERT_TRUE(CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
+    WaitForSingleObject(process.hProcess, 120000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+bool EntryExists(const std::wstring& key) {
+    HKEY handle = nullptr;
+    const std::wstring path = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + key;
+    const bool found = RegOpenKeyExW(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_READ | KEY_WOW64_64KEY, &handle) == ERROR_SUCCESS;
+    if (found) RegCloseKey(handle);
+    return found;
+}
+
+bool FolderExists(const std::wstring& name) {
+    const DWORD attributes = GetFileAttributesW((L"C:\\Program Files\\" + name).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+int RowNamed(const ProgramUnderTest& program, const std::wstring& name) {
+    const auto rows = program.rows();
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].text == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
+    SeededUninstallEntries entries;
+    const std::wstring installers = ExecutableFolder() + L"\\installers\\";
+    for (const auto* installer : {L"test-quoted.exe", L"test-unquoted.exe", L"test-expand.exe", L"test-kept.exe"}) {
+        RunAndWait(L"\"" + installers + installer + L"\" /S");
+    }
+    RunAndWait(L"msiexec.exe /i \"" + installers + L"sample.msi\" /qn");
+    const std::map<std::wstring, std::pair<std::wstring, std::wstring>> removed = {
+        {L"Orvendale Test Quoted", {L"OrvendaleTestQuoted", L"Orvendale Test Quoted"}},
+        {L"Orvendale Test Unquoted", {L"OrvendaleTestUnquoted", L"Orvendale Test Unquoted Tool"}},
+        {L"Orvendale Test Expand", {L"OrvendaleTestExpand", L"Orvendale Test Expand"}},
+        {L"Orvendale Sample Package", {L"{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", L"Orvendale Sample Package"}},
+    };
+    for (const auto& [name, where] : removed) {
+        ASSERT_TRUE(EntryExists(where.first)) << std::string(name.begin(), name.end());
+        ASSERT_TRUE(FolderExists(where.second));
+    }
+
+    ProgramUnderTest program;
+    ASSERT_EQ(program.rows().size(), 5u);
+    for (const auto& [name, where] : removed) {
+        const int row = RowNamed(program, name);
+        ASSERT_GE(row, 0);
+        program.clickCheckBox(row);
+    }
+    program.click(kUninstall);
+    program.waitIdle();
+    EXPECT_TRUE(program.dialogs().empty());
+
+    for (const auto& [name, where] : removed) {
+        EXPECT_TRUE(WaitUntil([&] { return !EntryExists(where.first) && !FolderExists(where.second); }, 90s))
+            << std::string(name.begin(), name.end());
+    }
+    program.click(kRefresh);
+    program.waitIdle();
+    const auto rows = program.rows();
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].text, L"Orvendale Test Kept");
+    EXPECT_TRUE(EntryExists(L"OrvendaleTestKept"));
+    EXPECT_TRUE(FolderExists(L"Orvendale Test Kept"));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+class LaunchOrderE2e : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        log = std::wstring(temp) + L"orvendale-order.log";
+        DeleteFileW(log.c_str());
+    }
+    void TearDown() override { DeleteFileW(log.c_str()); }
+
+    void seedProbes(int count) {
+        for (int i = 1; i <= count; ++i) {
+            const std::wstring id = std::to_wstring(i);
+            entries.add(L"probe" + id, L"Probe " + std::wstring(i < 10 ? L"0" : L"") + id,
+                        L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log + L"\" " + id);
+        }
+    }
+    // The ids the probes logged, in the order they started.
+    std::vector<std::string> startedIds() {
+        std::ifstream in(std::string(log.begin(), log.end()));
+        std::vector<std::pair<unsigned long long, std::string>> lines;
+        unsigned long long started = 0;
+        std::string id;
+        while (in >> started >> id) lines.emplace_back(started, id);
+        std::stable_sort(lines.begin(), lines.end());
+        std::vector<std::string> ids;
+        for (const auto& line : lines) ids.push_back(line.second);
+        return ids;
+    }
+
+    SeededUninstallEntries entries;
+    std::wstring log;
+};
+
+TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
+    seedProbes(10);
+    ProgramUnderTest program;
+    for (int position : {9, 2, 5}) program.clickCheckBox(position - 1);
+    program.click(kUninstall);
+    program.waitIdle();
+    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() == 3; }, 30s));
+    EXPECT_EQ(startedIds(), (std::vector<std::string>{"2", "5", "9"}));
+    EXPECT_TRUE(program.dialogs().empty());
+    const auto rows = program.rows();
+    EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const ListRow& row) { return row.checked; }));
+}
+
+TEST_F(LaunchOrderE2e, MissingProgramIsReportedOnceAndTheRowsAfterItStillStart) {
+    seedProbes(2);
+    entries.add(L"missing", L"Probe 01 Missing", L"C:\\nowhere\\missing.exe /x");
+    ProgramUnderTest program;
+    program.clickCheckBox(1);  // Probe 01 Missing
+    program.clickCheckBox(2);  // Probe 02
+    program.click(kUninstall);
+    const HWND box = program.waitForDialog();
+    ASSERT_NE(box, nullptr);
+    const auto content = ProgramUnderTest::read(box);
+    EXPECT_EQ(content.title, L"Application Error");
+    EXPECT_NE(content.text.find(L"C:\\nowhere\\missing.exe /x"), std::wstring::npos);
+    EXPECT_NE(content.text.find(L"in Tarnwick2016/11/03.Form1.PushButton1_Click at line 104"), std::wstring::npos);
+    EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"});
+    EXPECT_EQ(program.dialogs().size(), 1u);
+    ProgramUnderTest::press(box, L"OK");
+    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() == 1; }, 30s));
+    EXPECT_EQ(startedIds(), std::vector<std::string>{"2"});
+    program.waitIdle();
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+TEST_F(LaunchOrderE2e, NothingTickedStartsNothingAndRebuildsTheList) {
+    seedProbes(3);
+    ProgramUnderTest program;
+    entries.add(L"late", L"Probe 99 Late", L"C:\\late.exe");
+    program.click(kUninstall);
+    program.waitIdle();
+    EXPECT_EQ(program.rows().size(), 4u);
+    Sleep(1000);
+    EXPECT_TRUE(startedIds().empty());
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+}  // namespace
+}  // namespace orv::e2e
