@@ -1,5 +1,6 @@
 #include "services/skin_file.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
@@ -56,9 +57,17 @@ std::optional<SkinColor> ParseColor(std::string_view text) {
     return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
 }
 
+// Text is valid UTF-8 without NUL characters. (A replacement character that the file itself holds is
+// text too, so compare the counts.)
 bool IsText(std::string_view bytes) {
     if (bytes.find('\0') != std::string_view::npos) return false;
-    return WidenUtf8(bytes).find(L'\uFFFD') == std::wstring::npos || bytes.find("\xEF\xBF\xBD") != std::string_view::npos;
+    const std::wstring wide = WidenUtf8(bytes);
+    const auto decoded = std::count(wide.begin(), wide.end(), L'\uFFFD');
+    std::size_t written = 0;
+    for (auto at = bytes.find("\xEF\xBF\xBD"); at != std::string_view::npos; at = bytes.find("\xEF\xBF\xBD", at + 3)) {
+        ++written;
+    }
+    return static_cast<std::size_t>(decoded) == written;
 }
 
 }  // namespace

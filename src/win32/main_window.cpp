@@ -267,7 +267,18 @@ void MainWindowFrame::applySkin(const Skin& skin, const SkinOptions& options) {
 
 // Paints one column header in the skin's colour: a flat face, a divider line and the header text.
 LRESULT MainWindowFrame::paintHeaderItem(NMCUSTOMDRAW& draw) {
-    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
+    if (draw.dwDrawStage == CDDS_POSTPAINT) {
+        // The header's empty end, right of the last column, in the skin's colour too.
+        const int columns = Header_GetItemCount(draw.hdr.hwndFrom);
+        RECT last{};
+        RECT rest = draw.rc;
+        GetClientRect(draw.hdr.hwndFrom, &rest);
+        if (columns > 0 && Header_GetItemRect(draw.hdr.hwndFrom, columns - 1, &last)) rest.left = last.right;
+        UniqueHbrush face(CreateSolidBrush(headerColor_));
+        FillRect(draw.hdc, &rest, face.get());
+        return CDRF_DODEFAULT;
+    }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
     UniqueHbrush face(CreateSolidBrush(headerColor_));
     FillRect(draw.hdc, &draw.rc, face.get());

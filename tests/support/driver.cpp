@@ -94,14 +94,17 @@ ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::millisecon
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
-    WaitUntil(
-        [&] {
-            for (HWND window : TopLevelWindowsOf(processId_)) {
-                if (ClassOf(window) == L"OrvendaleMainWindow") main_ = window;
-            }
-            return main_ != nullptr || !running();
-        },
-        timeout);
+    // Start-up may show a report before the window appears: wait for either.
+    WaitUntil([&] { return mainWindow() != nullptr || !dialogs().empty() || !running(); }, timeout);
+}
+
+HWND ProgramUnderTest::mainWindow() const {
+    if (main_ == nullptr) {
+        for (HWND window : TopLevelWindowsOf(processId_)) {
+            if (ClassOf(window) == L"OrvendaleMainWindow") main_ = window;
+        }
+    }
+    return main_;
 }
 
 ProgramUnderTest::~ProgramUnderTest() {
@@ -113,18 +116,18 @@ ProgramUnderTest::~ProgramUnderTest() {
 }
 
 std::wstring ProgramUnderTest::caption() const {
-    return WindowText(main_);
+    return WindowText(mainWindow());
 }
 
 HWND ProgramUnderTest::control(const std::wstring& caption) const {
-    for (HWND child : ChildrenOf(main_)) {
+    for (HWND child : ChildrenOf(mainWindow())) {
         if (WindowText(child) == caption) return child;
     }
     return nullptr;
 }
 
 HWND ProgramUnderTest::list() const {
-    for (HWND child : ChildrenOf(main_)) {
+    for (HWND child : ChildrenOf(mainWindow())) {
         if (ClassOf(child) == WC_LISTVIEWW) return child;
     }
     return nullptr;
@@ -138,7 +141,7 @@ void ProgramUnderTest::click(const std::wstring& caption) const {
 
 void ProgramUnderTest::waitIdle(std::chrono::milliseconds timeout) const {
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result);
+    SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result);
 }
 
 std::wstring ProgramUnderTest::remoteText(HWND listControl, int row, int subItem) const {
@@ -210,7 +213,7 @@ void ProgramUnderTest::clickCheckBox(int rowIndex) const {
 RECT ProgramUnderTest::controlRect(HWND control) const {
     RECT rect{};
     GetWindowRect(control, &rect);
-    MapWindowPoints(HWND_DESKTOP, main_, reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(HWND_DESKTOP, mainWindow(), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
@@ -280,7 +283,7 @@ void ProgramUnderTest::pressKey(HWND dialog, WORD virtualKey) {
 }
 
 void ProgramUnderTest::close() const {
-    PostMessageW(main_, WM_CLOSE, 0, 0);
+    PostMessageW(mainWindow(), WM_CLOSE, 0, 0);
 }
 
 bool ProgramUnderTest::waitForExit(std::chrono::milliseconds timeout) const {

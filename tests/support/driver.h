@@ -37,13 +37,15 @@ std::wstring ExecutableFolder();
 
 class ProgramUnderTest {
 public:
-    // Starts `exePath` (default: orvendale.exe beside the test) and waits for its main window.
+    // Starts `exePath` (default: orvendale.exe beside the test) and waits for its main window or for a
+    // box that start-up shows.
     explicit ProgramUnderTest(std::wstring exePath = L"", std::chrono::milliseconds timeout = 30s);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;
 
-    HWND mainWindow() const { return main_; }
+    // The main window once it is shown; null before.
+    HWND mainWindow() const;
     std::wstring caption() const;
     HWND control(const std::wstring& caption) const;
     HWND list() const;
@@ -79,7 +81,7 @@ private:
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;
-    HWND main_ = nullptr;
+    mutable HWND main_ = nullptr;
 };
 
 // Waits until `condition` holds, checking every 50 ms; false on timeout.
