@@ -1,0 +1,2 @@
+button.face = #12345G
+list.text = #000000
