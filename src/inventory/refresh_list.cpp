@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "inventory/registry_text.h"
 #include "services/locations.h"
@@ -16,6 +18,7 @@ namespace {
 // A key whose indexes keep failing (one being rewritten by an installer, say) is given up after this
 // many unreadable indexes in a row, so that the listing always ends.
 constexpr int kUnreadableIndexesBeforeGivingUp = 64;
+constexpr int kWalksWhileTheKeyChanges = 4;
 
 bool Contains(const std::wstring& text, std::wstring_view part) {
     return text.find(part) != std::wstring::npos;
@@ -60,20 +63,46 @@ public:
 
 private:
     void listSource(RegistrySource source) {
-        std::uint32_t index = 0;  // 100
         std::unique_ptr<RegistryKey> key;
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
-        // 106: walk while the last enumeration found a sub-key; a key that is not there lists nothing.
-        bool more = key != nullptr;
+        if (key) {
+            for (const auto& name : subKeyNames(*key)) {
+                listEntry(source, name);
+            }
+        }
+        trap_.step(178, [&] { key.reset(); });
+    }
+
+    // Installers add and remove entries while we read, which moves the others to other indexes. When
+    // the key changed during a walk it is walked again, and the names of all walks are kept (a name
+    // whose entry has gone since simply finds nothing to read), so no entry that stays is missed.
+    std::vector<std::wstring> subKeyNames(RegistryKey& key) {
+        std::vector<std::wstring> names;
+        std::set<std::wstring> seen;
+        for (int walk = 0; walk < kWalksWhileTheKeyChanges; ++walk) {
+            const auto before = key.changeStamp();
+            for (auto& name : walkSubKeys(key)) {
+                if (seen.insert(name).second) names.push_back(std::move(name));
+            }
+            if (key.changeStamp() == before) break;
+        }
+        return names;
+    }
+
+    std::vector<std::wstring> walkSubKeys(RegistryKey& key) {
+        std::vector<std::wstring> names;
+        std::uint32_t index = 0;  // 100
+        // 106: walk while the last enumeration found a sub-key.
+        bool more = true;
         int unreadableInARow = 0;
         while (more) {
             // 108-112: the adapter gives every name room enough, up to the registry's 255 characters.
             auto result = EnumerationResult::Unreadable;
             std::wstring name;
-            trap_.step(114, [&] { result = key->subKeyName(index, name); });
+            trap_.step(114, [&] { result = key.subKeyName(index, name); });
             if (result == EnumerationResult::Found) {  // 116; 118 and 120 have nothing left to cut
                 unreadableInARow = 0;
-                listEntry(source, name);
+                names.push_back(std::move(name));
             } else if (result == EnumerationResult::NoMoreItems) {
                 more = false;
             } else if (++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
@@ -81,7 +110,7 @@ private:
             }
             trap_.step(176, [&] { ++index; });
         }
-        trap_.step(178, [&] { key.reset(); });
+        return names;
     }
 
     void listEntry(RegistrySource source, const std::wstring& name) {

@@ -46,6 +46,8 @@ class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
     virtual EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) = 0;
+    // Changes whenever a sub-key is added or removed (the key's last-write time); 0 when unknown.
+    virtual std::uint64_t changeStamp() = 0;
     // The value, or nothing when it does not exist or cannot be read.
     virtual std::optional<RegistryValue> value(const std::wstring& valueName) = 0;
 };

@@ -32,6 +32,15 @@ public:
         }
     }
 
+    std::uint64_t changeStamp() override {
+        FILETIME written{};
+        if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             nullptr, nullptr, &written) != ERROR_SUCCESS) {
+            return 0;
+        }
+        return (static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+    }
+
     std::optional<RegistryValue> value(const std::wstring& valueName) override {
         // Most values fit the first buffer, so a read usually costs one call; a value that grew between
         // the size answer and the read is asked for again.

@@ -1,6 +1,8 @@
 // Rebuilding the program list from a fake registry: rows, derived columns, order, and failures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/fake_program_list.h"
 #include "fakes/fake_registry.h"
 #include "fakes/fake_text_case.h"
@@ -138,6 +140,28 @@ TEST_F(RefreshListTest, UnreadableSubKeyIsSkippedAndTheListingGoesOn) {
     refresh();
     ASSERT_EQ(list.rows.size(), 2u);
     EXPECT_EQ(list.rows[1].text, L"Third");
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(RefreshListTest, EntriesRemovedOrAddedDuringTheReadDoNotHideTheOthers) {
+    for (int i = 0; i < 6; ++i) registry.addProgram(L"k" + std::to_wstring(i), L"Stays " + std::to_wstring(i), L"s.exe");
+    registry.addProgram(L"gone", L"Goes Away", L"g.exe");
+    int churn = 0;
+    registry.duringEnumeration = [&](RegistrySource source, std::uint32_t index) {
+        // Another installer removes an entry at a lower index, and adds one, while the walk is at 3.
+        if (source == RegistrySource::Machine64 && index == 3 && churn++ == 0) {
+            registry.removeEntry(source, L"k0");
+            registry.addProgram(L"new", L"Arrived", L"n.exe");
+        }
+    };
+    refresh();
+    std::vector<std::wstring> names;
+    for (const auto& row : list.rows) names.push_back(row.text);
+    for (int i = 1; i < 6; ++i) {
+        EXPECT_NE(std::find(names.begin(), names.end(), L"Stays " + std::to_wstring(i)), names.end()) << i;
+    }
+    EXPECT_EQ(std::find(names.begin(), names.end(), L"Stays 0"), names.end());
+    EXPECT_NE(std::find(names.begin(), names.end(), L"Arrived"), names.end());
     EXPECT_TRUE(reporter.reports.empty());
 }
 

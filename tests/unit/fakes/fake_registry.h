@@ -1,6 +1,7 @@
 // Uninstall entries in memory, per source, enumerated in the order they were added.
 #pragma once
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <set>
@@ -25,6 +26,7 @@ public:
     FakeEntry& addEntry(RegistrySource source, const std::wstring& keyName) {
         auto& store = sources_[source];
         store.exists = true;
+        ++store.changes;
         store.entries.push_back({keyName, {}});
         return store.entries.back();
     }
@@ -37,6 +39,14 @@ public:
     }
     void addEmptyUninstallKey(RegistrySource source) { sources_[source].exists = true; }
     void makeUnreadable(RegistrySource source, std::uint32_t index) { sources_[source].unreadable.insert(index); }
+    void removeEntry(RegistrySource source, const std::wstring& keyName) {
+        auto& entries = sources_[source].entries;
+        std::erase_if(entries, [&](const FakeEntry& entry) { return entry.keyName == keyName; });
+        ++sources_[source].changes;
+    }
+    // Runs during the enumeration of a source, before the read of the given index: another program
+    // changing the registry while the list is read.
+    std::function<void(RegistrySource, std::uint32_t)> duringEnumeration;
 
     std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override;
 
@@ -47,6 +57,7 @@ public:
 private:
     struct Store {
         bool exists = false;
+        std::uint64_t changes = 1;
         std::vector<FakeEntry> entries;
         std::set<std::uint32_t> unreadable;
     };
@@ -57,19 +68,22 @@ private:
 
 class FakeRegistry::Key final : public RegistryKey {
 public:
-    Key(FakeRegistry& owner, const Store* store, const FakeEntry* entry)
-        : owner_(owner), store_(store), entry_(entry) {
+    Key(FakeRegistry& owner, RegistrySource source, const Store* store, const FakeEntry* entry)
+        : owner_(owner), source_(source), store_(store), entry_(entry) {
         ++owner_.openKeys;
     }
     ~Key() override { --owner_.openKeys; }
 
     EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
         owner_.faults.check("registry.enumerate");
+        if (owner_.duringEnumeration) owner_.duringEnumeration(source_, index);
         if (store_ == nullptr || index >= store_->entries.size()) return EnumerationResult::NoMoreItems;
         if (store_->unreadable.count(index) != 0) return EnumerationResult::Unreadable;
         name = store_->entries[index].keyName;
         return EnumerationResult::Found;
     }
+    std::uint64_t changeStamp() override { return store_ != nullptr ? store_->changes : 0; }
+
     std::optional<RegistryValue> value(const std::wstring& valueName) override {
         owner_.faults.check("registry.value");
         if (entry_ == nullptr) return std::nullopt;
@@ -80,6 +94,7 @@ public:
 
 private:
     FakeRegistry& owner_;
+    RegistrySource source_;
     const Store* store_;
     const FakeEntry* entry_;
 };
@@ -93,12 +108,12 @@ inline std::unique_ptr<RegistryKey> FakeRegistry::open(RegistrySource source, co
     const std::wstring root = kUninstallKey;
     if (path == root) {
         opened.emplace_back(path, access);
-        return std::make_unique<Key>(*this, &store, nullptr);
+        return std::make_unique<Key>(*this, source, &store, nullptr);
     }
     for (const auto& entry : store.entries) {
         if (path == root + L"\\" + entry.keyName) {
             opened.emplace_back(path, access);
-            return std::make_unique<Key>(*this, nullptr, &entry);
+            return std::make_unique<Key>(*this, source, nullptr, &entry);
         }
     }
     return nullptr;

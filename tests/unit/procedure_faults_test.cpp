@@ -1,0 +1,173 @@
+// Every numbered step of every trapping procedure that can fail here, made to fail through the fakes:
+// exactly the expected reports (the procedure's location, that line), then the continuation that the
+// resumption rules give, and the procedure ends normally.
+//
+// Steps that work only on values in memory cannot fail here and have no row: RefreshList 100, 106-112,
+// 116-120, 126-128, 140, 146-162, 166 and 176; PushButton1_Click 108.
+#include <functional>
+
+#include "form1_fixture.h"
+#include "services/locations.h"
+
+namespace orv {
+namespace {
+
+using testing::Form1Test;
+
+struct ProcedureFault {
+    const char* name;
+    std::function<void(Form1Test&)> arrange;     // seeds data and plans the failure
+    std::function<void(Form1&)> run;             // the procedure
+    const wchar_t* location;
+    std::vector<int> lines;                      // the reports, in order
+    std::function<bool(const Form1Test&)> wentOn;  // the continuation that must have happened
+};
+
+class ProcedureFaults : public Form1Test, public ::testing::WithParamInterface<ProcedureFault> {
+public:
+    // The fixture's members, for the table's lambdas.
+    testing::FakeProgramList& theList() { return list; }
+    testing::FakeRegistry& theRegistry() { return registry; }
+    testing::FaultPlan& platformFaults() { return faults; }
+    testing::FakeDialogs& theDialogs() { return dialogs; }
+    testing::FakeShell& theShell() { return shell; }
+    testing::FakeFiles& theFiles() { return files; }
+    testing::FakeTextCase& theTextCase() { return textCase; }
+    const testing::FakeProgramList& theList() const { return list; }
+    const testing::FakeShell& theShell() const { return shell; }
+    const testing::FakeMainWindow& theWindow() const { return window; }
+};
+
+void PrintTo(const ProcedureFault& fault, std::ostream* out) { *out << fault.name; }
+
+TEST_P(ProcedureFaults, ReportsItsLinesAndGoesOnAsTheRulesSay) {
+    const auto& fault = GetParam();
+    fault.arrange(*this);
+    EXPECT_NO_THROW(fault.run(form));
+    EXPECT_EQ(reportedLines(), fault.lines);
+    for (const auto& report : reporter.reports) EXPECT_EQ(report.location, fault.location);
+    EXPECT_TRUE(fault.wentOn(*this));
+}
+
+auto& Self(Form1Test& test) { return static_cast<ProcedureFaults&>(test); }
+const auto& Self(const Form1Test& test) { return static_cast<const ProcedureFaults&>(test); }
+
+// Three rows: Alpha (ticked), Beta, Gamma; the registry holds one entry, Fresh.
+void ThreeRows(Form1Test& test) {
+    auto& self = Self(test);
+    self.theList().seed(L"Alpha", true, L"C:\\a.exe");
+    self.theList().seed(L"Beta", false, L"C:\\b.exe");
+    self.theList().seed(L"Gamma", false, L"C:\\g.exe");
+    self.theRegistry().addProgram(L"f", L"Fresh", L"C:\\f.exe");
+    self.theDialogs().answer = L"a";
+}
+
+template <class... Steps>
+std::function<void(Form1Test&)> Arrange(Steps... steps) {
+    return [=](Form1Test& test) { (steps(test), ...); };
+}
+std::function<void(Form1Test&)> FailList(const char* operation, int nth = 0) {
+    return [=](Form1Test& test) { Self(test).theList().faults.fail(operation, nth); };
+}
+std::function<void(Form1Test&)> FailPlatform(const char* operation, int nth = 0) {
+    return [=](Form1Test& test) { Self(test).platformFaults().fail(operation, nth); };
+}
+std::function<void(Form1Test&)> FailRegistry(const char* operation, int nth = 0) {
+    return [=](Form1Test& test) { Self(test).theRegistry().faults.fail(operation, nth); };
+}
+std::function<void(Form1Test&)> FailTextCase(const char* operation, int nth = 0) {
+    return [=](Form1Test& test) { Self(test).theTextCase().faults.fail(operation, nth); };
+}
+
+bool Ticked(const Form1Test& test, std::size_t row) { return Self(test).theList().rows.at(row).checked; }
+bool ListedFresh(const Form1Test& test) {
+    const auto& rows = Self(test).theList().rows;
+    return !rows.empty() && rows.back().text == L"Fresh";
+}
+std::size_t Launched(const Form1Test& test) { return Self(test).theShell().opened.size(); }
+
+const auto kFormLoad = [](Form1& form) { form.Form_Load(); };
+const auto kUninstall = [](Form1& form) { form.PushButton1_Click(); };
+const auto kRefresh = [](Form1& form) { form.PushButton2_Click(); };
+const auto kUnselect = [](Form1& form) { form.PushButton3_Click(); };
+const auto kHelp = [](Form1& form) { form.PushButton4_Click(); };
+const auto kContaining = [](Form1& form) { form.PushButton5_Click(); };
+const auto kNotContaining = [](Form1& form) { form.PushButton6_Click(); };
+
+const ProcedureFault kFaults[] = {
+    // Start-up: every later step still runs and the list is filled.
+    {"FormLoad100", Arrange(ThreeRows, FailPlatform("files.findOrdinaryFile")), kFormLoad, location::kFormLoad, {100},
+     [](const Form1Test& t) { return ListedFresh(t) && Self(t).theWindow().caption == L"Orvendale Software"; }},
+    {"FormLoad106", Arrange(ThreeRows, [](Form1Test& t) { Self(t).theFiles().ordinary.insert(L"C:\\Program Files\\Orvendale\\HAND-M.CUR"); }),
+     kFormLoad, location::kFormLoad, {106}, ListedFresh},
+    {"FormLoad108", Arrange(ThreeRows, FailPlatform("chance.seed")), kFormLoad, location::kFormLoad, {108}, ListedFresh},
+    {"FormLoad128", Arrange(ThreeRows, FailPlatform("window.setCaption")), kFormLoad, location::kFormLoad, {128},
+     [](const Form1Test& t) { return ListedFresh(t) && Self(t).theWindow().hasApplicationIcon; }},
+    {"FormLoad130", Arrange(ThreeRows, FailList("list.addColumn", 1)), kFormLoad, location::kFormLoad, {130, 144}, ListedFresh},
+    {"FormLoad138", Arrange(ThreeRows, FailList("list.setColumnWidth", 1)), kFormLoad, location::kFormLoad, {138},
+     [](const Form1Test& t) { return ListedFresh(t) && Self(t).theList().columns[3].widthTwips == 0; }},
+    {"FormLoad144", Arrange(ThreeRows, FailList("list.setColumnWidth", 4)), kFormLoad, location::kFormLoad, {144}, ListedFresh},
+    // The refresh reports its own failures, under its own name, and goes on.
+    {"RefreshList102", Arrange(ThreeRows, FailList("list.clear")), kRefresh, location::kRefreshList, {102},
+     [](const Form1Test& t) { return Self(t).theList().rows.size() == 4; }},
+    {"RefreshList104", Arrange(ThreeRows, FailRegistry("registry.open", 1)), kRefresh, location::kRefreshList, {104},
+     [](const Form1Test& t) { return Self(t).theList().rows.empty(); }},
+    {"RefreshList114", Arrange(ThreeRows, FailRegistry("registry.enumerate", 2)), kRefresh, location::kRefreshList, {114}, ListedFresh},
+    {"RefreshList122", Arrange(ThreeRows, FailRegistry("registry.value", 1)), kRefresh, location::kRefreshList, {122},
+     [](const Form1Test& t) { return Self(t).theList().rows.empty(); }},
+    {"RefreshList124", Arrange(ThreeRows, FailRegistry("registry.value", 2)), kRefresh, location::kRefreshList, {124},
+     [](const Form1Test& t) { return Self(t).theList().rows.empty(); }},
+    {"RefreshList132", Arrange(ThreeRows, FailList("list.add", 1)), kRefresh, location::kRefreshList, {132, 134, 136, 168},
+     [](const Form1Test& t) { return Self(t).theList().rows.empty(); }},
+    {"RefreshList134", Arrange(ThreeRows, FailList("list.setSubItem", 1)), kRefresh, location::kRefreshList, {134},
+     [](const Form1Test& t) { return ListedFresh(t) && Self(t).theList().rows[0].subItems[3] == L"f"; }},
+    {"RefreshList136", Arrange(ThreeRows, FailList("list.setSubItem", 2)), kRefresh, location::kRefreshList, {136},
+     [](const Form1Test& t) { return Self(t).theList().rows[0].subItems[2] == L"c:\\f.exe"; }},
+    {"RefreshList138", Arrange(ThreeRows, FailTextCase("text.lower", 1)), kRefresh, location::kRefreshList, {138},
+     [](const Form1Test& t) { return Self(t).theList().rows[0].subItems[2] == L"c:\\f.exe"; }},
+    {"RefreshList144", Arrange(ThreeRows, FailTextCase("text.lower", 2)), kRefresh, location::kRefreshList, {144},
+     [](const Form1Test& t) { return Self(t).theList().rows[0].subItems[2] == L"C:\\f.exe"; }},
+    {"RefreshList168", Arrange(ThreeRows, FailList("list.setSubItem", 3)), kRefresh, location::kRefreshList, {168}, ListedFresh},
+    // Batch uninstall: a failed count starts nothing; a failed tick read launches that row; a failed
+    // launch goes on with the next row; a failed rebuild ends the command.
+    {"PushButton1_100", Arrange(ThreeRows, FailList("list.count")), kUninstall, location::kPushButton1Click, {100},
+     [](const Form1Test& t) { return Launched(t) == 0 && ListedFresh(t); }},
+    {"PushButton1_102", Arrange(ThreeRows, FailList("list.checked", 2)), kUninstall, location::kPushButton1Click, {102},
+     [](const Form1Test& t) { return Launched(t) == 2 && ListedFresh(t); }},
+    {"PushButton1_104", Arrange(ThreeRows, FailPlatform("shell.open", 1), [](Form1Test& t) { Self(t).theList().rows[2].checked = true; }),
+     kUninstall, location::kPushButton1Click, {104}, [](const Form1Test& t) { return Launched(t) == 1 && ListedFresh(t); }},
+    {"PushButton1_111", Arrange(ThreeRows, FailRegistry("registry.open")), kUninstall, location::kRefreshList, {104, 104, 104},
+     [](const Form1Test& t) { return Launched(t) == 1 && Self(t).theList().rows.empty(); }},
+    // Refresh button: the call itself cannot fail; the refresh reports inside.
+    {"PushButton2_100", Arrange(ThreeRows, FailList("list.clear")), kRefresh, location::kRefreshList, {102}, ListedFresh},
+    // Unselect all: a failed start walks nothing; a failed untick goes on with the next row.
+    {"PushButton3_100", Arrange(ThreeRows, FailList("list.count")), kUnselect, location::kPushButton3Click, {100, 102},
+     [](const Form1Test& t) { return Ticked(t, 0); }},
+    {"PushButton3_102", Arrange(ThreeRows, FailList("list.setChecked", 1)), kUnselect, location::kPushButton3Click, {102},
+     [](const Form1Test& t) { return Ticked(t, 0) && !Ticked(t, 1); }},
+    // Help.
+    {"PushButton4_100", Arrange(ThreeRows, FailPlatform("dialogs.showMessage")), kHelp, location::kPushButton4Click, {100},
+     [](const Form1Test& t) { return Self(t).theList().rows.size() == 3; }},
+    // The filters: a failed prompt walks with the empty text; a failed test ticks its row; a failed
+    // tick goes on with the next row.
+    {"PushButton5_100", Arrange(ThreeRows, FailPlatform("dialogs.inputBox")), kContaining, location::kPushButton5Click, {100},
+     [](const Form1Test& t) { return Ticked(t, 1) && Ticked(t, 2); }},
+    {"PushButton5_102", Arrange(ThreeRows, FailList("list.count")), kContaining, location::kPushButton5Click, {102, 104, 106},
+     [](const Form1Test& t) { return Ticked(t, 0) && !Ticked(t, 1); }},
+    {"PushButton5_104", Arrange(ThreeRows, [](Form1Test& t) { Self(t).theDialogs().answer = L"zzz"; }, FailList("list.text", 2)),
+     kContaining, location::kPushButton5Click, {104}, [](const Form1Test& t) { return Ticked(t, 1) && !Ticked(t, 2); }},
+    {"PushButton5_106", Arrange(ThreeRows, FailList("list.setChecked", 2)), kContaining, location::kPushButton5Click, {106},
+     [](const Form1Test& t) { return !Ticked(t, 1) && Ticked(t, 2); }},
+    {"PushButton6_100", Arrange(ThreeRows, FailPlatform("dialogs.inputBox")), kNotContaining, location::kPushButton6Click, {100},
+     [](const Form1Test& t) { return !Ticked(t, 1) && !Ticked(t, 2); }},
+    {"PushButton6_104", Arrange(ThreeRows, FailList("list.text", 1)), kNotContaining, location::kPushButton6Click, {104},
+     [](const Form1Test& t) { return Ticked(t, 0) && !Ticked(t, 1); }},
+    {"PushButton6_106", Arrange(ThreeRows, [](Form1Test& t) { Self(t).theDialogs().answer = L"zzz"; }, FailList("list.setChecked", 1)),
+     kNotContaining, location::kPushButton6Click, {106}, [](const Form1Test& t) { return Ticked(t, 1) && Ticked(t, 2); }},
+};
+
+INSTANTIATE_TEST_SUITE_P(EveryProcedure, ProcedureFaults, ::testing::ValuesIn(kFaults),
+                         [](const ::testing::TestParamInfo<ProcedureFault>& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace orv
