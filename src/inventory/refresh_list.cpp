@@ -18,7 +18,7 @@ namespace {
 // A key whose indexes keep failing (one being rewritten by an installer, say) is given up after this
 // many unreadable indexes in a row, so that the listing always ends.
 constexpr int kUnreadableIndexesBeforeGivingUp = 64;
-constexpr int kWalksWhileTheKeyChanges = 4;
+constexpr int kWalksWhileTheKeyChanges = 10;
 
 bool Contains(const std::wstring& text, std::wstring_view part) {
     return text.find(part) != std::wstring::npos;

@@ -1,0 +1,91 @@
+// The refresh against the real registry under bad and large input: huge values, every value type,
+// and another program changing the entries while they are read.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "driver.h"
+#include "fakes/fake_program_list.h"
+#include "fakes/recording_reporter.h"
+#include "inventory/refresh_list.h"
+#include "registry_seed.h"
+#include "win32/platform_services.h"
+#include "win32/registry_adapter.h"
+
+namespace orv::win32 {
+namespace {
+
+using e2e::SeededUninstallEntries;
+
+class BadInputTest : public ::testing::Test {
+protected:
+    void refresh() {
+        reporter.reports.clear();
+        RefreshList({registry, list, textCase, reporter});
+    }
+    SeededUninstallEntries entries;
+    WindowsRegistry registry;
+    WindowsTextCase textCase;
+    testing::FakeProgramList list;
+    testing::RecordingReporter reporter;
+};
+
+TEST_F(BadInputTest, MegabyteValuesAreReadWhole) {
+    const std::wstring name(1 << 20, L'n');
+    const std::wstring command = L"\"C:\\" + std::wstring(1 << 20, L'c') + L".exe\" /x";
+    entries.add(L"huge", name, command);
+    refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].text, name);
+    EXPECT_EQ(list.rows[0].subItems[1], command);
+    EXPECT_EQ(list.rows[0].subItems[2].size(), command.size() - 5);  // no quotes, no switch
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(BadInputTest, EveryValueTypeUnderBothNamesListsOnlyTextValues) {
+    const BYTE bytes[] = {'A', 0, 'b', 0, 'c', 0, 0, 0, 0xFF};
+    const DWORD types[] = {REG_NONE, REG_SZ, REG_EXPAND_SZ, REG_BINARY, REG_DWORD, REG_DWORD_BIG_ENDIAN, REG_LINK,
+                           REG_MULTI_SZ, REG_RESOURCE_LIST, REG_FULL_RESOURCE_DESCRIPTOR,
+                           REG_RESOURCE_REQUIREMENTS_LIST, REG_QWORD, 0x1234};
+    for (const DWORD type : types) {
+        for (const bool inName : {true, false}) {
+            const std::wstring key = (inName ? L"name-" : L"command-") + std::to_wstring(type);
+            const std::wstring other = inName ? kUninstallStringValue : kDisplayNameValue;
+            entries.setRaw(key, inName ? kDisplayNameValue : kUninstallStringValue, type, bytes,
+                           type == REG_DWORD || type == REG_DWORD_BIG_ENDIAN ? 4 : sizeof(bytes));
+            entries.setString(key, other, inName ? L"x.exe" : L"Named " + key);
+        }
+    }
+    refresh();
+    std::set<std::wstring> keys;
+    for (const auto& row : list.rows) keys.insert(row.subItems[3]);
+    EXPECT_EQ(keys, (std::set<std::wstring>{L"name-1", L"name-2", L"command-1", L"command-2"}));
+    EXPECT_TRUE(reporter.reports.empty());
+}
+
+TEST_F(BadInputTest, EntriesThatStayAreListedWhileAnotherProgramAddsAndRemovesOthers) {
+    constexpr int kStable = 300;
+    for (int i = 0; i < kStable; ++i) {
+        entries.add(L"stable-" + std::to_wstring(i), L"Stable " + std::to_wstring(i), L"C:\\s.exe");
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION churn{};
+    std::wstring command = L"\"" + e2e::ExecutableFolder() + L"\\orvendale_registry_churn.exe\" 6";
+    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &churn));
+    for (int run = 0; run < 10; ++run) {
+        refresh();
+        int stable = 0;
+        for (const auto& row : list.rows) {
+            if (row.text.rfind(L"Stable ", 0) == 0) ++stable;
+        }
+        EXPECT_EQ(stable, kStable) << "refresh " << run;
+        EXPECT_TRUE(reporter.reports.empty());
+    }
+    WaitForSingleObject(churn.hProcess, 30000);
+    CloseHandle(churn.hThread);
+    CloseHandle(churn.hProcess);
+}
+
+}  // namespace
+}  // namespace orv::win32
