@@ -67,7 +67,7 @@ private:
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
             for (const auto& name : subKeyNames(*key)) {
-                listEntry(source, name);
+                listEntry(*key, name);
             }
         }
         trap_.step(178, [&] { key.reset(); });
@@ -113,7 +113,7 @@ private:
         return names;
     }
 
-    void listEntry(RegistrySource source, const std::wstring& name) {
+    void listEntry(RegistryKey& uninstallKey, const std::wstring& name) {
         std::wstring displayName;
         std::wstring command;
         std::wstring working;
@@ -121,8 +121,7 @@ private:
             // One open key serves all reads of the entry.
             std::unique_ptr<RegistryKey> entry;
             trap_.step(122, [&] {
-                entry = ports_.registry.open(source, std::wstring(kUninstallKey) + L"\\" + name,
-                                             KeyAccess::QueryValues);
+                entry = uninstallKey.openSubKey(name);
                 displayName = ReadRegistryString(entry.get(), kDisplayNameValue, L"");
             });
             trap_.step(124, [&] { command = ReadRegistryString(entry.get(), kUninstallStringValue, L""); });

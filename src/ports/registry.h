@@ -42,10 +42,14 @@ enum class EnumerationResult {
     Unreadable,   // this index could not be read; later ones may be
 };
 
+class RegistryKey;
+
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
     virtual EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) = 0;
+    // A sub-key of this key, opened to read its values; null when it cannot be opened.
+    virtual std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) = 0;
     // Changes whenever a sub-key is added or removed (the key's last-write time); 0 when unknown.
     virtual std::uint64_t changeStamp() = 0;
     // The value, or nothing when it does not exist or cannot be read.

@@ -12,7 +12,15 @@ constexpr DWORD kMaxKeyNameLength = 256;
 
 class WindowsKey final : public RegistryKey {
 public:
-    explicit WindowsKey(UniqueHkey key) : key_(std::move(key)) {}
+    WindowsKey(UniqueHkey key, REGSAM view) : key_(std::move(key)), view_(view) {}
+
+    std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) override {
+        HKEY subKey = nullptr;
+        if (RegOpenKeyExW(key_.get(), name.c_str(), 0, KEY_QUERY_VALUE | view_, &subKey) != ERROR_SUCCESS) {
+            return nullptr;
+        }
+        return std::make_unique<WindowsKey>(UniqueHkey(subKey), view_);
+    }
 
     EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
         wchar_t buffer[kMaxKeyNameLength];
@@ -64,6 +72,7 @@ public:
 
 private:
     UniqueHkey key_;
+    REGSAM view_;
 };
 
 HKEY RootOf(RegistrySource source) {
@@ -87,7 +96,7 @@ std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const 
     if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, rights | ViewOf(source), &key) != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<WindowsKey>(UniqueHkey(key));
+    return std::make_unique<WindowsKey>(UniqueHkey(key), ViewOf(source));
 }
 
 }  // namespace orv::win32

@@ -84,6 +84,18 @@ public:
     }
     std::uint64_t changeStamp() override { return store_ != nullptr ? store_->changes : 0; }
 
+    std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) override {
+        owner_.faults.check("registry.open");
+        if (store_ == nullptr) return nullptr;
+        for (const auto& entry : store_->entries) {
+            if (entry.keyName == name) {
+                owner_.opened.emplace_back(std::wstring(kUninstallKey) + L"\\" + name, KeyAccess::QueryValues);
+                return std::make_unique<Key>(owner_, source_, nullptr, &entry);
+            }
+        }
+        return nullptr;
+    }
+
     std::optional<RegistryValue> value(const std::wstring& valueName) override {
         owner_.faults.check("registry.value");
         if (entry_ == nullptr) return std::nullopt;
