@@ -10,6 +10,7 @@
 #include <string>
 
 #include "registry_seed.h"
+#include "win32/list_view.h"
 #include "win32/main_window.h"
 
 namespace orv::bench {
@@ -49,6 +50,18 @@ public:
     }
     ~ShownWindow() { DestroyWindow(window.hwnd()); }
     win32::MainWindowFrame window;
+};
+
+// The program list of a shown window, with its four columns.
+class ShownList : public ShownWindow {
+public:
+    ShownList() {
+        window.setListNotify([this](NMHDR& header) { return list.onNotify(header); });
+        for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) {
+            list.addColumn(header);
+        }
+    }
+    win32::ListViewProgramList list{window.list(), [this](int twips) { return window.twipsToPixels(twips); }};
 };
 
 // N entries in the 64-bit view, named like real ones, in no particular order.

@@ -40,10 +40,8 @@ std::size_t FloorRead() {
 void Measure(int count) {
     e2e::SeededUninstallEntries entries;
     SeedEntries(entries, count);
-    ShownWindow shown;
-    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); });
-    shown.window.setListNotify([&](NMHDR& header) { return list.onNotify(header); });
-    for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) list.addColumn(header);
+    ShownList shown;
+    auto& list = shown.list;
     win32::WindowsRegistry registry;
     win32::WindowsTextCase textCase;
     testing::RecordingReporter reporter;

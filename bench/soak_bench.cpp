@@ -92,10 +92,8 @@ int main(int argc, char** argv) {
     const int kRefreshes = argc > 1 ? std::atoi(argv[1]) : 1000;
     e2e::SeededUninstallEntries entries;
     bench::SeedEntries(entries, kEntries);
-    bench::ShownWindow shown;
-    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); });
-    shown.window.setListNotify([&](NMHDR& header) { return list.onNotify(header); });
-    for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) list.addColumn(header);
+    bench::ShownList shown;
+    auto& list = shown.list;
     win32::WindowsRegistry registry;
     win32::WindowsTextCase textCase;
     testing::RecordingReporter reporter;

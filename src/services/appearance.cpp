@@ -5,13 +5,6 @@
 namespace orv {
 namespace {
 
-// Dispatch identifiers of the skin component's members.
-constexpr int kLoadSkin = 2;
-constexpr int kOptions = 1;
-constexpr int kOptionOne = 5;
-constexpr int kOptionTwo = 10;
-constexpr int kApplyWindow = 3;
-
 constexpr std::size_t kMaxTitleLength = 40;
 
 std::int32_t AsInt32(const DispatchValue& value) {
@@ -31,12 +24,12 @@ void ApplySkin(Files& files, MainWindow& window, SkinComponent& skin) {
     // The window holds none of the classic option buttons, check boxes, frames or labels whose
     // background would follow the window's, so there is no control to recolour here.
     const std::wstring path = window.programFolder() + kSkinFileSuffix;
-    skin.invoke(kLoadSkin, DispatchKind::Method, {path, std::wstring()});
-    const std::int32_t options = AsInt32(skin.invoke(kOptions, DispatchKind::PropertyGet, {}));
-    skin.invoke(kOptions, DispatchKind::PropertyPut, {options | 1});
-    skin.invoke(kOptionOne, DispatchKind::PropertyPut, {true});
-    skin.invoke(kOptionTwo, DispatchKind::PropertyPut, {true});
-    skin.invoke(kApplyWindow, DispatchKind::Method, {static_cast<std::int32_t>(window.handle())});
+    skin.invoke(kSkinLoad, DispatchKind::Method, {path, std::wstring()});
+    const std::int32_t options = AsInt32(skin.invoke(kSkinOptionWord, DispatchKind::PropertyGet, {}));
+    skin.invoke(kSkinOptionWord, DispatchKind::PropertyPut, {options | 1});
+    skin.invoke(kSkinHotTracking, DispatchKind::PropertyPut, {true});
+    skin.invoke(kSkinListHeader, DispatchKind::PropertyPut, {true});
+    skin.invoke(kSkinApplyWindow, DispatchKind::Method, {static_cast<std::int32_t>(window.handle())});
 }
 
 bool FileExistsProbe(Files& files, const std::wstring& path) {

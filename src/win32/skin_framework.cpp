@@ -9,13 +9,6 @@
 namespace orv::win32 {
 namespace {
 
-// Members by dispatch identifier.
-constexpr int kLoadSkin = 2;
-constexpr int kOptionWord = 1;
-constexpr int kApplyWindow = 3;
-constexpr int kHotTracking = 5;
-constexpr int kSkinListHeader = 10;
-
 const DispatchValue& Argument(const std::vector<DispatchValue>& arguments, std::size_t index) {
     if (index >= arguments.size()) throw Failure(L"Argument not optional");
     return arguments[index];
@@ -53,32 +46,32 @@ std::string ReadSkinBytes(const std::wstring& path) {
 
 DispatchValue SkinFramework::invoke(int dispatchId, DispatchKind kind, const std::vector<DispatchValue>& arguments) {
     switch (dispatchId) {
-    case kLoadSkin:
+    case kSkinLoad:
         if (kind != DispatchKind::Method) break;
         {
             const auto& path = ArgumentAs<std::wstring>(arguments, 0);
             skin_ = ParseSkin(ReadSkinBytes(path), path);
         }
         return {};
-    case kOptionWord:
+    case kSkinOptionWord:
         if (kind == DispatchKind::PropertyGet) return options_.word;
         if (kind == DispatchKind::PropertyPut) {
             options_.word = ArgumentAs<std::int32_t>(arguments, 0);
             return {};
         }
         break;
-    case kHotTracking:
+    case kSkinHotTracking:
     case kSkinListHeader:
         if (kind == DispatchKind::PropertyPut) {
             const bool on = ArgumentAs<bool>(arguments, 0);
-            (dispatchId == kHotTracking ? options_.hotTracking : options_.skinListHeader) = on;
+            (dispatchId == kSkinHotTracking ? options_.hotTracking : options_.skinListHeader) = on;
             return {};
         }
         if (kind == DispatchKind::PropertyGet) {
-            return dispatchId == kHotTracking ? options_.hotTracking : options_.skinListHeader;
+            return dispatchId == kSkinHotTracking ? options_.hotTracking : options_.skinListHeader;
         }
         break;
-    case kApplyWindow:
+    case kSkinApplyWindow:
         if (kind != DispatchKind::Method) break;
         ArgumentAs<std::int32_t>(arguments, 0);
         if (!skin_) throw Failure(L"No skin is loaded");

@@ -54,16 +54,7 @@ private:
     std::wstring path_;
 };
 
-// The colour on the screen at a point of a control, a few pixels in from its left edge.
-COLORREF ColourInside(HWND control, int dx = 4) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, rect.left + dx, rect.top + (rect.bottom - rect.top) / 2);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
+// The colour on the screen at a point of a window's client area.
 COLORREF ColourOfWindowAt(HWND window, int x, int y) {
     POINT at{x, y};
     ClientToScreen(window, &at);
@@ -71,6 +62,13 @@ COLORREF ColourOfWindowAt(HWND window, int x, int y) {
     const COLORREF colour = GetPixel(screen, at.x, at.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+// The colour of a control a few pixels in from its left edge, half-way down.
+COLORREF ColourInside(HWND control, int dx = 4) {
+    RECT rect{};
+    GetClientRect(control, &rect);
+    return ColourOfWindowAt(control, dx, rect.bottom / 2);
 }
 
 void SettleAndPaint(ProgramUnderTest& program) {
