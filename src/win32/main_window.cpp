@@ -79,8 +79,7 @@ void MainWindowFrame::create(HINSTANCE instance, MainWindowEvents events) {
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = &MainWindowFrame::WindowProcedure;
     windowClass.hInstance = instance;
-    windowClass.hIcon = blankIcon_.get();
-    windowClass.hIconSm = blankIcon_.get();
+    windowClass.hIcon = nullptr;  // each window carries its own icons (WM_SETICON)
     windowClass.hCursor = nullptr;  // WM_SETCURSOR decides, from the pointer setting
     windowClass.hbrBackground = nullptr;
     windowClass.lpszClassName = kClassName;
@@ -94,6 +93,9 @@ void MainWindowFrame::create(HINSTANCE instance, MainWindowEvents events) {
         ThrowLastError(L"Could not create the main window");
     }
     dpi_ = GetDpiForWindow(hwnd());
+    // Until start-up gives it the application icon, the window carries a blank one.
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(blankIcon_.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(blankIcon_.get()));
     createFonts();
     createControls();
     layout();

@@ -92,6 +92,39 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
     EXPECT_TRUE(program.dialogs().empty());
 }
 
+TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
+    SeededUninstallEntries entries;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring folder = std::wstring(temp) + L"Orvendale Demo Thing";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\orvendale_demo_uninstaller.exe").c_str(),
+                          (folder + L"\\uninstall.exe").c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\orvendale.exe").c_str(), (folder + L"\\program.exe").c_str(), FALSE));
+    entries.add(L"DemoThing", L"Demo Thing", L"\"" + folder + L"\\uninstall.exe\" /entry=DemoThing");
+
+    ProgramUnderTest program;
+    program.clickCheckBox(0);
+    program.click(kUninstall);
+    HWND question = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (question = FindBox(L"Demo Thing Uninstall")) != nullptr; }, 30s));
+    EXPECT_EQ(ProgramUnderTest::read(question).text, L"Do you want to remove Demo Thing and all of its components?");
+    ProgramUnderTest::press(question, L"&Yes");
+    HWND done = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        done = FindBox(L"Demo Thing Uninstall");
+        return done != nullptr && done != question;
+    }, 30s));
+    EXPECT_EQ(ProgramUnderTest::read(done).text, L"Demo Thing was successfully removed from your computer.");
+    ProgramUnderTest::press(done, L"OK");
+    EXPECT_FALSE(EntryExists(L"DemoThing"));
+    EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW((folder + L"\\program.exe").c_str()) == INVALID_FILE_ATTRIBUTES; }, 10s));
+    program.click(kRefresh);
+    program.waitIdle();
+    EXPECT_TRUE(program.rows().empty());
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
 class LaunchOrderE2e : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -74,6 +74,11 @@ const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_M
 
 }  // namespace
 
+HWND FindBox(const std::wstring& title) {
+    const HWND box = FindWindowW(L"#32770", title.c_str());
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
 std::wstring ExecutableFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);

@@ -84,6 +84,9 @@ private:
     mutable HWND main_ = nullptr;
 };
 
+// A visible box (#32770) of any process with this title, or null.
+HWND FindBox(const std::wstring& title);
+
 // Waits until `condition` holds, checking every 50 ms; false on timeout.
 template <class Condition>
 bool WaitUntil(Condition condition, std::chrono::milliseconds timeout = 30s) {

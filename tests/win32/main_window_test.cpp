@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <vector>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -41,6 +42,123 @@ TEST_F(MainWindowTest, ListAndButtonsUseArialBoldAtTheirPointSizes) {
     EXPECT_STREQ(buttonFont.lfFaceName, L"Arial");
     EXPECT_EQ(buttonFont.lfWeight, FW_BOLD);
     EXPECT_EQ(buttonFont.lfHeight, -MulDiv(1125, static_cast<int>(GetDpiForWindow(window.hwnd())), 7200));
+}
+
+TEST_F(MainWindowTest, TabOrderStartsWithTheListThenTheButtonsAsLaidOut) {
+    std::vector<HWND> order;
+    HWND current = window.list();
+    for (int i = 0; i < 7; ++i) {
+        order.push_back(current);
+        current = GetNextDlgTabItem(window.hwnd(), current, FALSE);
+    }
+    EXPECT_EQ(current, window.list());  // round again
+    const std::vector<HWND> expected = {window.list(),          window.button(1).hwnd(), window.button(4).hwnd(),
+                                        window.button(5).hwnd(), window.button(6).hwnd(), window.button(2).hwnd(),
+                                        window.button(3).hwnd()};
+    EXPECT_EQ(order, expected);
+}
+
+TEST_F(MainWindowTest, ListCarriesItsTooltip) {
+    HWND tooltip = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM found) -> BOOL {
+            wchar_t kind[64] = {};
+            GetClassNameW(candidate, kind, 64);
+            if (wcscmp(kind, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(found) = candidate;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&tooltip));
+    ASSERT_NE(tooltip, nullptr);
+    wchar_t text[128] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window.hwnd();
+    tool.uId = reinterpret_cast<UINT_PTR>(window.list());
+    tool.lpszText = text;
+    SendMessageW(tooltip, TTM_GETTEXTW, 128, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_STREQ(text, L"Move | line to right and out of window to reveal full names.");
+}
+
+TEST_F(MainWindowTest, IconIsBlankUntilStartUpGivesItTheApplicationIcon) {
+    const auto blank = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));
+    ASSERT_NE(blank, nullptr);
+    ICONINFO info{};
+    ASSERT_TRUE(GetIconInfo(blank, &info));
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    EXPECT_EQ(mask.bmWidth, 32);
+    HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, info.hbmMask);
+    EXPECT_EQ(GetPixel(dc, 16, 16), RGB(255, 255, 255));  // transparent everywhere
+    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(info.hbmMask);
+    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+
+    window.useApplicationIcon();
+    const auto application = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));
+    ASSERT_NE(application, nullptr);
+    EXPECT_NE(application, blank);
+    ICONINFO applicationInfo{};
+    ASSERT_TRUE(GetIconInfo(application, &applicationInfo));
+    HDC colourDc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ oldColour = SelectObject(colourDc, applicationInfo.hbmColor);
+    EXPECT_EQ(GetPixel(colourDc, 3, 16), RGB(40, 92, 170));  // our blue tile
+    SelectObject(colourDc, oldColour);
+    DeleteDC(colourDc);
+    DeleteObject(applicationInfo.hbmMask);
+    DeleteObject(applicationInfo.hbmColor);
+    EXPECT_NE(SendMessageW(window.hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
+}
+
+TEST_F(MainWindowTest, ButtonsClickOnSpaceEnterAndAMouseClickThatEndsOnThem) {
+    auto& button = window.button(4);
+    int clicks = 0;
+    int moves = 0;
+    button.onClick = [&] { ++clicks; };
+    button.onMouseMove = [&] { ++moves; };
+    const HWND handle = button.hwnd();
+    SetFocus(handle);
+    SendMessageW(handle, WM_KEYDOWN, VK_SPACE, 0);
+    EXPECT_EQ(clicks, 0);  // a held Space clicks when it is released
+    SendMessageW(handle, WM_KEYUP, VK_SPACE, 0);
+    EXPECT_EQ(clicks, 1);
+    SendMessageW(handle, WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(clicks, 2);
+    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    EXPECT_EQ(clicks, 3);
+    SendMessageW(handle, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageW(handle, WM_LBUTTONUP, 0, MAKELPARAM(-50, -50));  // released elsewhere: no click
+    EXPECT_EQ(clicks, 3);
+    SendMessageW(handle, BM_CLICK, 0, 0);
+    EXPECT_EQ(clicks, 4);
+    SendMessageW(handle, WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
+    EXPECT_EQ(moves, 1);
+}
+
+TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
+    window.showCentred(SW_SHOWNORMAL);
+    auto& button = window.button(5);
+    auto sample = [&] {
+        RedrawWindow(button.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        HDC dc = GetDC(button.hwnd());
+        // Along the focus mark's top edge, three pixels in from the button's edge.
+        int dark = 0;
+        for (int x = 6; x < 40; ++x) {
+            if (GetPixel(dc, x, 3) != RGB(255, 255, 255)) ++dark;
+        }
+        ReleaseDC(button.hwnd(), dc);
+        return dark;
+    };
+    SetFocus(window.list());
+    const int unfocused = sample();
+    SetFocus(button.hwnd());
+    const int focused = sample();
+    EXPECT_EQ(unfocused, 0);
+    EXPECT_GT(focused, 5);
 }
 
 class ProgramListTest : public MainWindowTest {
