@@ -60,8 +60,13 @@ UniqueHicon MakeBlankIcon() {
     return UniqueHicon(CreateIcon(GetModuleHandleW(nullptr), 32, 32, 1, 1, andMask, xorMask));
 }
 
+// A system colour is looked up when it is used, so it follows the colour scheme.
+bool IsSystemColor(OleColor color) {
+    return (color & 0x80000000u) != 0;
+}
+
 COLORREF ColorOf(OleColor color) {
-    if ((color & 0x80000000u) != 0) {
+    if (IsSystemColor(color)) {
         return GetSysColor(static_cast<int>(color & 0xFFu));
     }
     return static_cast<COLORREF>(color & 0x00FFFFFFu);
@@ -198,7 +203,7 @@ void MainWindowFrame::useApplicationIcon() {
 
 void MainWindowFrame::setBackColor(OleColor color) {
     backColor_ = color;
-    backBrush_.reset(CreateSolidBrush(ColorOf(color)));
+    backBrush_.reset(IsSystemColor(color) ? nullptr : CreateSolidBrush(ColorOf(color)));
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -305,7 +310,9 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_ERASEBKGND: {
         RECT area{};
         GetClientRect(hwnd, &area);
-        FillRect(reinterpret_cast<HDC>(wParam), &area, backBrush_.get());
+        const HBRUSH brush = IsSystemColor(backColor_) ? GetSysColorBrush(static_cast<int>(backColor_ & 0xFFu))
+                                                       : backBrush_.get();
+        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
         return 1;
     }
     case WM_SETCURSOR:

@@ -110,6 +110,15 @@ TEST_F(AppearanceE2e, DarkSkinColoursTheWindowButtonsAndList) {
     EXPECT_EQ(ColourOfWindowAt(program.list(), list.right - 10, 4), RGB(0x3C, 0x40, 0x43));  // its empty end
 }
 
+TEST_F(AppearanceE2e, SkinWithoutAWindowColourLeavesTheWindowInTheSystemsButtonFace) {
+    folder.putSkin("button.face = #FFFFFF\n");
+    ProgramUnderTest program(folder.exe());
+    ASSERT_NE(program.mainWindow(), nullptr);
+    SettleAndPaint(program);
+    EXPECT_TRUE(program.dialogs().empty());
+    EXPECT_EQ(ColourOfWindowAt(program.mainWindow(), 3, 3), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(AppearanceE2e, BrokenSkinIsReportedOnceWithFileAndLineThenTheDesignedLookShows) {
     folder.putSkin("# broken\nbutton.face = #FFFFFF\nbutton.glow = #000000\n");
     ProgramUnderTest program(folder.exe());
