@@ -96,8 +96,7 @@ TEST_F(MainWindowE2e, RefreshShowsTheRegistryAsItIsNowWithoutTicks) {
 
     entries.remove(L"ZipKey");
     entries.add(L"NewKey", L"Newly Installed", L"C:\\new\\un.exe");
-    program.click(L"Refresh/Update \"Add Or Remove Programs\" List");
-    program.waitIdle();
+    program.clickAndWait(L"Refresh/Update \"Add Or Remove Programs\" List");
     EXPECT_EQ(names(program), (std::vector<std::wstring>{L"Alpha Installer Package", L"beta User Tool",
                                                          L"Middle Rundll Tool", L"Newly Installed"}));
     rows = program.rows();

@@ -74,16 +74,14 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
         ASSERT_GE(row, 0);
         program.clickCheckBox(row);
     }
-    program.click(kUninstall);
-    program.waitIdle();
+    program.clickAndWait(kUninstall);
     EXPECT_TRUE(program.dialogs().empty());
 
     for (const auto& [name, where] : removed) {
         EXPECT_TRUE(WaitUntil([&] { return !EntryExists(where.first) && !FolderExists(where.second); }, 90s))
             << std::string(name.begin(), name.end());
     }
-    program.click(kRefresh);
-    program.waitIdle();
+    program.clickAndWait(kRefresh);
     const auto rows = program.rows();
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0].text, L"Orvendale Test Kept");
@@ -105,7 +103,7 @@ TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
 
     ProgramUnderTest program;
     program.clickCheckBox(0);
-    program.click(kUninstall);
+    program.clickAndWait(kUninstall);
     HWND question = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (question = FindBox(L"Demo Thing Uninstall")) != nullptr; }, 30s));
     EXPECT_EQ(ProgramUnderTest::read(question).text, L"Do you want to remove Demo Thing and all of its components?");
@@ -119,8 +117,7 @@ TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
     ProgramUnderTest::press(done, L"OK");
     EXPECT_FALSE(EntryExists(L"DemoThing"));
     EXPECT_TRUE(WaitUntil([&] { return GetFileAttributesW((folder + L"\\program.exe").c_str()) == INVALID_FILE_ATTRIBUTES; }, 10s));
-    program.click(kRefresh);
-    program.waitIdle();
+    program.clickAndWait(kRefresh);
     EXPECT_TRUE(program.rows().empty());
     EXPECT_TRUE(program.dialogs().empty());
 }
@@ -163,8 +160,7 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
     seedProbes(10);
     ProgramUnderTest program;
     for (int position : {9, 2, 5}) program.clickCheckBox(position - 1);
-    program.click(kUninstall);
-    program.waitIdle();
+    program.clickAndWait(kUninstall);
     EXPECT_TRUE(WaitUntil([&] { return startedIds().size() == 3; }, 30s));
     EXPECT_EQ(startedIds(), (std::vector<std::string>{"2", "5", "9"}));
     EXPECT_TRUE(program.dialogs().empty());
@@ -198,8 +194,7 @@ TEST_F(LaunchOrderE2e, NothingTickedStartsNothingAndRebuildsTheList) {
     seedProbes(3);
     ProgramUnderTest program;
     entries.add(L"late", L"Probe 99 Late", L"C:\\late.exe");
-    program.click(kUninstall);
-    program.waitIdle();
+    program.clickAndWait(kUninstall);
     EXPECT_EQ(program.rows().size(), 4u);
     Sleep(1000);
     EXPECT_TRUE(startedIds().empty());

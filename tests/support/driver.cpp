@@ -144,6 +144,13 @@ void ProgramUnderTest::click(const std::wstring& caption) const {
     PostMessageW(button, BM_CLICK, 0, 0);
 }
 
+void ProgramUnderTest::clickAndWait(const std::wstring& caption, std::chrono::milliseconds timeout) const {
+    const HWND button = control(caption);
+    if (button == nullptr) throw std::runtime_error("no such button");
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(button, BM_CLICK, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result);
+}
+
 void ProgramUnderTest::waitIdle(std::chrono::milliseconds timeout) const {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(mainWindow(), WM_NULL, 0, 0, SMTO_NORMAL, static_cast<UINT>(timeout.count()), &result);
@@ -210,9 +217,9 @@ void ProgramUnderTest::clickCheckBox(int rowIndex) const {
     SendMessageW(listControl, LVM_GETITEMRECT, rowIndex, reinterpret_cast<LPARAM>(remote.address()));
     remote.read(&bounds, sizeof(bounds));
     const LPARAM at = MAKELPARAM(bounds.left + 8, (bounds.top + bounds.bottom) / 2);
-    PostMessageW(listControl, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageW(listControl, WM_LBUTTONUP, 0, at);
-    waitIdle();
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(listControl, WM_LBUTTONDOWN, MK_LBUTTON, at, SMTO_NORMAL, 30000, &result);
+    SendMessageTimeoutW(listControl, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 30000, &result);
 }
 
 RECT ProgramUnderTest::controlRect(HWND control) const {

@@ -52,7 +52,11 @@ public:
 
     // Clicks a button by caption without waiting for what the click does (it may show a box).
     void click(const std::wstring& caption) const;
-    // Waits until the program is idle again (its message queue answers).
+    // Clicks a button and returns when the program has finished handling the click (which must not
+    // wait for a box of the program's own).
+    void clickAndWait(const std::wstring& caption, std::chrono::milliseconds timeout = 60s) const;
+    // Waits until the program answers a message. Messages sent are served before messages posted, so
+    // this does not wait for a posted click: use clickAndWait, or wait for the state that is expected.
     void waitIdle(std::chrono::milliseconds timeout = 30s) const;
 
     std::vector<ListRow> rows() const;
