@@ -332,7 +332,14 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
         if (events_.surfaceMouseMove) events_.surfaceMouseMove();
         return 0;
     case WM_DPICHANGED: {
+        const UINT oldDpi = dpi_;
         dpi_ = HIWORD(wParam);
+        // Column widths keep their size in twips, so hidden columns stay hidden.
+        const HWND header = ListView_GetHeader(list_);
+        for (int column = 0; header != nullptr && column < Header_GetItemCount(header); ++column) {
+            const int width = ListView_GetColumnWidth(list_, column);
+            ListView_SetColumnWidth(list_, column, MulDiv(width, static_cast<int>(dpi_), static_cast<int>(oldDpi)));
+        }
         createFonts();
         applyFonts();
         layout();
