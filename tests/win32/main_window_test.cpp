@@ -161,6 +161,25 @@ TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
     EXPECT_GT(focused, 5);
 }
 
+TEST_F(MainWindowTest, MovingToAScreenOfAnotherDpiKeepsTheLayoutInTwips) {
+    ListViewProgramList list(window.list(), [this](int twips) { return window.twipsToPixels(twips); });
+    list.addColumn(L"Add Or Remove Programs");
+    list.addColumn(L"Uninstall");
+    list.setColumnWidth(1, 7000);
+    list.setColumnWidth(2, 0);
+    const int dpi = static_cast<int>(GetDpiForWindow(window.hwnd()));
+    RECT suggested{0, 0, 100, 100};
+    SendMessageW(window.hwnd(), WM_DPICHANGED, MAKEWPARAM(dpi * 2, dpi * 2), reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_NEAR(ListView_GetColumnWidth(window.list(), 0), MulDiv(7000, dpi * 2, 1440), 1);  // scaled from pixels
+    EXPECT_EQ(ListView_GetColumnWidth(window.list(), 1), 0);
+    RECT help{};
+    GetWindowRect(window.button(4).hwnd(), &help);
+    EXPECT_EQ(help.right - help.left, MulDiv(7800, dpi * 2, 1440));
+    RECT client{};
+    GetClientRect(window.hwnd(), &client);
+    EXPECT_EQ(client.right, MulDiv(8040, dpi * 2, 1440));
+}
+
 class ProgramListTest : public MainWindowTest {
 protected:
     void SetUp() override {
