@@ -5,7 +5,7 @@
 namespace orv::win32 {
 
 Application::Application(HINSTANCE instance)
-    : instance_(instance), skin_([this](const Skin& skin, const SkinOptions& options) { applySkin(skin, options); }) {}
+    : instance_(instance), skin_([this](const Skin& skin, const SkinOptions& options) { window_.applySkin(skin, options); }) {}
 
 MainWindowEvents Application::events() {
     MainWindowEvents events;
@@ -41,10 +41,6 @@ int Application::run(int showCommand) {
         }
     }
     return static_cast<int>(message.wParam);
-}
-
-void Application::applySkin(const Skin& skin, const SkinOptions& options) {
-    window_.applySkin(skin, options);
 }
 
 }  // namespace orv::win32

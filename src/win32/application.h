@@ -23,7 +23,6 @@ public:
     int run(int showCommand);
 
 private:
-    void applySkin(const Skin& skin, const SkinOptions& options);
     MainWindowEvents events();
 
     HINSTANCE instance_;

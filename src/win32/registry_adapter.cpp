@@ -75,6 +75,8 @@ private:
     REGSAM view_;
 };
 
+}  // namespace
+
 HKEY RootOf(RegistrySource source) {
     return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
@@ -87,8 +89,6 @@ REGSAM ViewOf(RegistrySource source) {
     }
     return 0;
 }
-
-}  // namespace
 
 std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const std::wstring& path, KeyAccess access) {
     const REGSAM rights = access == KeyAccess::EnumerateSubKeys ? KEY_ENUMERATE_SUB_KEYS : KEY_QUERY_VALUE;

@@ -3,19 +3,13 @@
 #include <stdexcept>
 
 #include "inventory/refresh_list.h"
+#include "win32/registry_adapter.h"
 
 namespace orv::e2e {
 namespace {
 
-HKEY RootOf(RegistrySource source) {
-    return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-}
-
-REGSAM ViewOf(RegistrySource source) {
-    return source == RegistrySource::Machine64 ? KEY_WOW64_64KEY
-           : source == RegistrySource::Machine32 ? KEY_WOW64_32KEY
-                                                 : 0;
-}
+using win32::RootOf;
+using win32::ViewOf;
 
 HKEY CreateEntry(RegistrySource source, const std::wstring& keyName) {
     const std::wstring path = std::wstring(kUninstallKey) + L"\\" + keyName;
