@@ -55,7 +55,11 @@ void Form1::PushButton1_Click() {
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
     for (std::size_t row = 1; row <= rows; ++row) {  // 108: the advance cannot fail
-        if (trap.test(102, [&] { return list.checked(row); })) {
+        // A tick that cannot be read is reported and the row is not started: an uninstaller the user
+        // may not have ticked must never run.
+        bool ticked = false;
+        trap.step(102, [&] { ticked = list.checked(row); });
+        if (ticked) {
             trap.step(104, [&] {
                 LaunchCommand(ports_.shell, ports_.window.handle(), list.subItem(row, kUninstallCommandItem),
                               ports_.window.programFolder());

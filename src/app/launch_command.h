@@ -15,10 +15,15 @@ struct SplitCommandLine {
     bool operator==(const SplitCommandLine&) const = default;
 };
 
-// Splits a command line the way Windows starts one: a leading quoted text is the program; otherwise
-// the shortest prefix ending before a blank that names an existing file (as it stands or with ".exe")
-// is the program, so unquoted paths with spaces work; otherwise the text up to the first blank.
-// Leading blanks are ignored; the arguments are the rest without its leading blanks.
+// Splits a command line into the program and its arguments, in this order of preference:
+//   1. a leading quoted text is the program (an unterminated quote runs to the end);
+//   2. the whole text, when it names an existing file (as it stands or with ".exe"): a program
+//      without arguments, such as an unquoted path with blanks;
+//   3. the longest prefix ending before a blank that names an existing file, so that a planted shorter
+//      file ("C:\Program.exe") cannot capture an unquoted "C:\Program Files\..." command;
+//   4. the text up to the first blank (a program found on the search path, such as MsiExec.exe).
+// Blanks are spaces and tabs. Leading and trailing blanks are ignored; the arguments are the rest
+// without its leading blanks. Where ".exe" had to be added, the program carries it.
 SplitCommandLine SplitCommand(const std::wstring& commandLine, const std::function<bool(const std::wstring&)>& isFile);
 
 // Expands the command's environment references, splits it and makes one shell request with the

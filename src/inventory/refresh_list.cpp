@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "inventory/registry_text.h"
+#include "ports/failure.h"
 #include "services/locations.h"
 #include "services/trap.h"
 
@@ -48,6 +50,16 @@ std::size_t PreferredExtensionPosition(const std::wstring& text) {
     return 0;
 }
 
+// How a report names the place of an unreadable entry.
+std::wstring SourceName(RegistrySource source) {
+    switch (source) {
+    case RegistrySource::Machine64: return std::wstring(L"HKEY_LOCAL_MACHINE\\") + kUninstallKey + L" (64-bit)";
+    case RegistrySource::Machine32: return std::wstring(L"HKEY_LOCAL_MACHINE\\") + kUninstallKey + L" (32-bit)";
+    case RegistrySource::CurrentUser: return std::wstring(L"HKEY_CURRENT_USER\\") + kUninstallKey;
+    }
+    return kUninstallKey;
+}
+
 class RefreshRun {
 public:
     explicit RefreshRun(const InventoryPorts& ports)
@@ -63,6 +75,8 @@ public:
 
 private:
     void listSource(RegistrySource source) {
+        source_ = source;
+        unreadableReported_ = false;
         std::unique_ptr<RegistryKey> key;
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
@@ -92,14 +106,14 @@ private:
     std::vector<std::wstring> walkSubKeys(RegistryKey& key) {
         std::vector<std::wstring> names;
         std::uint32_t index = 0;  // 100
-        // 106: walk while the last enumeration found a sub-key.
+        // 106: walk while the last enumeration found a sub-key or could not read one.
         bool more = true;
         int unreadableInARow = 0;
         while (more) {
             // 108-112: the adapter gives every name room enough, up to the registry's 255 characters.
-            auto result = EnumerationResult::Unreadable;
+            std::optional<EnumerationResult> result;
             std::wstring name;
-            trap_.step(114, [&] { result = key.subKeyName(index, name); });
+            trap_.step(114, [&] { result = readSubKeyName(key, index, name); });
             if (result == EnumerationResult::Found) {  // 116; 118 and 120 have nothing left to cut
                 unreadableInARow = 0;
                 names.push_back(std::move(name));
@@ -111,6 +125,19 @@ private:
             trap_.step(176, [&] { ++index; });
         }
         return names;
+    }
+
+    // The first index of a source that cannot be read is reported; later ones in the same source are
+    // skipped quietly, so one broken key gives one box. Nothing (an empty answer) for a skipped index.
+    std::optional<EnumerationResult> readSubKeyName(RegistryKey& key, std::uint32_t index, std::wstring& name) {
+        try {
+            return key.subKeyName(index, name);
+        } catch (const Failure& unreadable) {
+            if (unreadableReported_) return std::nullopt;
+            unreadableReported_ = true;
+            throw Failure(L"Could not read entry " + std::to_wstring(index) + L" of " + SourceName(source_) + L": " +
+                          unreadable.description());
+        }
     }
 
     void listEntry(RegistryKey& uninstallKey, const std::wstring& name) {
@@ -127,8 +154,8 @@ private:
             trap_.step(124, [&] { command = ReadRegistryString(entry.get(), kUninstallStringValue, L""); });
             trap_.step(126, [&] { working = command; });
         }
-        if (!trap_.test(128, [&] { return !displayName.empty() && !command.empty(); })) {
-            return;
+        if (trap_.test(128, [&] { return displayName.empty() || command.empty(); })) {
+            return;  // no row for an entry without a name or a command
         }
         std::size_t row = 0;
         trap_.step(132, [&] { row = ports_.list.add(displayName); });
@@ -162,6 +189,8 @@ private:
 
     const InventoryPorts& ports_;
     Trap trap_;
+    RegistrySource source_ = RegistrySource::Machine64;
+    bool unreadableReported_ = false;
 };
 
 }  // namespace

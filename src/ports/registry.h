@@ -39,7 +39,6 @@ struct RegistryValue {
 enum class EnumerationResult {
     Found,        // the name at that index was read
     NoMoreItems,  // past the last sub-key, or the key itself went away
-    Unreadable,   // this index could not be read; later ones may be
 };
 
 class RegistryKey;
@@ -47,6 +46,7 @@ class RegistryKey;
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
+    // Throws Failure, with the system's reason, when this index cannot be read; later ones may be.
     virtual EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) = 0;
     // A sub-key of this key, opened to read its values; null when it cannot be opened.
     virtual std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) = 0;

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "ports/failure.h"
 #include "win32/handles.h"
+#include "win32/system_error.h"
 
 namespace orv::win32 {
 namespace {
@@ -36,7 +38,8 @@ public:
         case ERROR_INVALID_HANDLE:
             return EnumerationResult::NoMoreItems;
         default:
-            return EnumerationResult::Unreadable;
+            // ERROR_MORE_DATA, say: a name longer than the registry's 255 characters, which Wine allows.
+            throw Failure(SystemMessage(static_cast<DWORD>(status)));
         }
     }
 

@@ -25,6 +25,7 @@ public:
     std::wstring exe() const { return path_ + L"\\orvendale.exe"; }
     void putSkin(const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
         CreateDirectoryW((path_ + L"\\x").c_str(), nullptr);
+        SetFileAttributesW((path_ + L"\\x\\o.cjs").c_str(), FILE_ATTRIBUTE_NORMAL);  // a hidden file cannot be rewritten
         write(path_ + L"\\x\\o.cjs", bytes);
         SetFileAttributesW((path_ + L"\\x\\o.cjs").c_str(), attributes);
     }
@@ -137,25 +138,33 @@ TEST_F(AppearanceE2e, BrokenSkinIsReportedOnceWithFileAndLineThenTheDesignedLook
     EXPECT_EQ(program.rows().size(), 1u);
 }
 
-TEST_F(AppearanceE2e, HiddenSkinFileIsIgnored) {
+TEST_F(AppearanceE2e, HiddenOrSystemSkinFileIsIgnored) {
     const std::wstring skins = ExecutableFolder() + L"\\skins\\dark.cjs";
     std::ifstream dark(std::string(skins.begin(), skins.end()));
-    folder.putSkin(std::string(std::istreambuf_iterator<char>(dark), {}), FILE_ATTRIBUTE_HIDDEN);
-    ProgramUnderTest program(folder.exe());
-    ASSERT_NE(program.mainWindow(), nullptr);
-    SettleAndPaint(program);
-    EXPECT_TRUE(program.dialogs().empty());
-    EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(255, 255, 255));
+    const std::string darkSkin(std::istreambuf_iterator<char>(dark), {});
+    for (const DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+        folder.putSkin(darkSkin, attribute);
+        ProgramUnderTest program(folder.exe());
+        ASSERT_NE(program.mainWindow(), nullptr);
+        SettleAndPaint(program);
+        EXPECT_TRUE(program.dialogs().empty()) << attribute;
+        EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(255, 255, 255)) << attribute;
+        program.close();
+        program.waitForExit();
+    }
 }
 
-// The cursor shown with the pointer over a control. Cursor handles belong to the program's process, so
-// tests compare the program's cursors with each other: over the list it always shows its arrow.
-HCURSOR CursorAt(HWND control) {
-    RECT rect{};
-    GetWindowRect(control, &rect);
-    SetCursorPos(rect.left + 20, (rect.top + rect.bottom) / 2 + 1);
+// The cursor shown with the pointer at a point of a window's client area (by default inside a
+// control, half-way down). Cursor handles belong to the program's process, so tests compare the
+// program's cursors with each other: over the list it always shows its arrow.
+HCURSOR CursorAt(HWND window, int x = 20, int y = -1) {
+    RECT client{};
+    GetClientRect(window, &client);
+    POINT at{x, y >= 0 ? y : client.bottom / 2};
+    ClientToScreen(window, &at);
+    SetCursorPos(at.x, at.y + 1);
     Sleep(150);
-    SetCursorPos(rect.left + 22, (rect.top + rect.bottom) / 2);
+    SetCursorPos(at.x + 2, at.y);
     Sleep(300);
     CURSORINFO info{};
     info.cbSize = sizeof(info);
@@ -179,6 +188,8 @@ TEST_F(AppearanceE2e, HandCursorShowsOverEveryButtonAndTheArrowOverTheList) {
         EXPECT_EQ(over, CursorAt(program.control(L"Help")));  // the one hand everywhere
     }
     EXPECT_EQ(CursorAt(program.list()), arrow);  // and back to the arrow
+    CursorAt(program.control(L"Help"));
+    EXPECT_EQ(CursorAt(program.mainWindow(), 3), arrow);  // over the window's own background too
 }
 
 TEST_F(AppearanceE2e, WithoutTheCursorFileButtonsShowTheArrow) {

@@ -190,6 +190,29 @@ TEST_F(LaunchOrderE2e, MissingProgramIsReportedOnceAndTheRowsAfterItStillStart) 
     EXPECT_TRUE(program.dialogs().empty());
 }
 
+TEST_F(LaunchOrderE2e, UnquotedPathWithBlanksAndNoArgumentsStartsThatProgramNotAShorterOne) {
+    const std::wstring folder = L"C:\\Program Files\\Acc Tool";
+    const std::wstring uninstaller = folder + L"\\acc touch.exe";
+    const std::wstring planted = folder + L"\\acc.exe";  // what the prefix "...\\acc" would name
+    const std::wstring probe = ExecutableFolder() + L"\\orvendale_order_probe.exe";
+    CreateDirectoryW(folder.c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(probe.c_str(), uninstaller.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(probe.c_str(), planted.c_str(), FALSE));
+    entries.add(L"acc", L"Acc Tool", uninstaller);
+    {
+        ProgramUnderTest program;
+        program.clickCheckBox(0);
+        program.clickAndWait(kUninstall);
+        EXPECT_TRUE(WaitUntil([&] { return !startedIds().empty(); }, 30s));
+        Sleep(500);
+        EXPECT_EQ(startedIds(), std::vector<std::string>{"acc_touch"});
+        EXPECT_TRUE(program.dialogs().empty());
+    }
+    DeleteFileW(uninstaller.c_str());
+    DeleteFileW(planted.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
 TEST_F(LaunchOrderE2e, NothingTickedStartsNothingAndRebuildsTheList) {
     seedProbes(3);
     ProgramUnderTest program;

@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!drivePath.empty() && command.find(drivePath) == std::wstring::npos) __builtin_trap();
 
     const auto split = orv::SplitCommand(command, [&](const std::wstring& path) { return path.size() % 7 == 3; });
-    if (split.program.size() + split.arguments.size() > command.size()) __builtin_trap();
+    // The split only drops blanks and quotes, and may add the ".exe" that made the program a file.
+    if (split.program.size() + split.arguments.size() > command.size() + 4) __builtin_trap();
+    const auto first = command.find_first_not_of(L" \t");
+    if (split.program.empty() && first != std::wstring::npos && command[first] != L'"') __builtin_trap();
     return 0;
 }

@@ -1,17 +1,45 @@
 // A stand-in uninstaller for the tests: appends its own start time and an id to a log, so a test can
-// tell in which order the program started several of them.   order_probe.exe LOG ID
+// tell in which order the program started several of them.
+//   order_probe.exe LOG ID
+//   order_probe.exe          (as an uninstaller without arguments: %TEMP%\orvendale-order.log, and
+//                             its own file name, blanks as "_", as the id)
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
+namespace {
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow += c == L' ' ? '_' : static_cast<char>(c);
+    return narrow;
+}
+
+std::wstring OwnName() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring name = path;
+    name = name.substr(name.find_last_of(L'\\') + 1);
+    return name.substr(0, name.find_last_of(L'.'));
+}
+
+std::wstring DefaultLog() {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    return std::wstring(temp) + L"orvendale-order.log";
+}
+
+}  // namespace
+
 int wmain(int argc, wchar_t** argv) {
-    if (argc < 3) return 2;
+    if (argc == 2) return 2;
+    const std::wstring logPath = argc >= 3 ? argv[1] : DefaultLog();
+    const std::string id = Narrow(argc >= 3 ? argv[2] : OwnName());
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     const unsigned long long started = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-    const std::string line = std::to_string(started) + " " + std::string(argv[2], argv[2] + wcslen(argv[2])) + "\n";
-    HANDLE log = CreateFileW(argv[1], FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
+    const std::string line = std::to_string(started) + " " + id + "\n";
+    HANDLE log = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
     if (log == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;
     WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);

@@ -128,12 +128,12 @@ const ProcedureFault kFaults[] = {
     {"RefreshList144", Arrange(ThreeRows, FailTextCase("text.lower", 2)), kRefresh, location::kRefreshList, {144},
      [](const Form1Test& t) { return Self(t).theList().rows[0].subItems[2] == L"C:\\f.exe"; }},
     {"RefreshList168", Arrange(ThreeRows, FailList("list.setSubItem", 3)), kRefresh, location::kRefreshList, {168}, ListedFresh},
-    // Batch uninstall: a failed count starts nothing; a failed tick read launches that row; a failed
-    // launch goes on with the next row; a failed rebuild ends the command.
+    // Batch uninstall: a failed count starts nothing; a row whose tick cannot be read is not started;
+    // a failed launch goes on with the next row; a failed rebuild ends the command.
     {"PushButton1_100", Arrange(ThreeRows, FailList("list.count")), kUninstall, location::kPushButton1Click, {100},
      [](const Form1Test& t) { return Launched(t) == 0 && ListedFresh(t); }},
-    {"PushButton1_102", Arrange(ThreeRows, FailList("list.checked", 2)), kUninstall, location::kPushButton1Click, {102},
-     [](const Form1Test& t) { return Launched(t) == 2 && ListedFresh(t); }},
+    {"PushButton1_102", Arrange(ThreeRows, FailList("list.checked", 1)), kUninstall, location::kPushButton1Click, {102},
+     [](const Form1Test& t) { return Launched(t) == 0 && ListedFresh(t); }},
     {"PushButton1_104", Arrange(ThreeRows, FailPlatform("shell.open", 1), [](Form1Test& t) { Self(t).theList().rows[2].checked = true; }),
      kUninstall, location::kPushButton1Click, {104}, [](const Form1Test& t) { return Launched(t) == 1 && ListedFresh(t); }},
     {"PushButton1_111", Arrange(ThreeRows, FailRegistry("registry.open")), kUninstall, location::kRefreshList, {104, 104, 104},

@@ -132,15 +132,22 @@ TEST_F(RefreshListTest, EveryKeyIsOpenedForReadingOnlyAndClosedAgain) {
     EXPECT_EQ(registry.opened[1].second, KeyAccess::QueryValues);
 }
 
-TEST_F(RefreshListTest, UnreadableSubKeyIsSkippedAndTheListingGoesOn) {
-    registry.addProgram(L"first", L"First", L"1.exe");
-    registry.addProgram(L"odd", L"Odd", L"2.exe");
-    registry.addProgram(L"third", L"Third", L"3.exe");
+TEST_F(RefreshListTest, FirstUnreadableSubKeyOfEachSourceIsReportedOnceAndTheListingGoesOn) {
+    for (const auto* key : {L"first", L"odd", L"odder", L"fourth"}) registry.addProgram(key, key, L"1.exe");
+    registry.addProgram(L"user", L"user", L"u.exe", RegistrySource::CurrentUser);
+    registry.addProgram(L"broken", L"broken", L"b.exe", RegistrySource::CurrentUser);
     registry.makeUnreadable(RegistrySource::Machine64, 1);
+    registry.makeUnreadable(RegistrySource::Machine64, 2);
+    registry.makeUnreadable(RegistrySource::CurrentUser, 1);
     refresh();
-    ASSERT_EQ(list.rows.size(), 2u);
-    EXPECT_EQ(list.rows[1].text, L"Third");
-    EXPECT_TRUE(reporter.reports.empty());
+    EXPECT_EQ(list.rows.size(), 3u);  // first, fourth, user
+    ASSERT_EQ(reporter.lines(), (std::vector<int>{114, 114}));
+    EXPECT_EQ(reporter.reports[0].description,
+              L"Could not read entry 1 of HKEY_LOCAL_MACHINE\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall"
+              L" (64-bit): Access is denied.");
+    EXPECT_EQ(reporter.reports[1].description,
+              L"Could not read entry 1 of HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall: "
+              L"Access is denied.");
 }
 
 TEST_F(RefreshListTest, EntriesRemovedOrAddedDuringTheReadDoNotHideTheOthers) {

@@ -60,12 +60,20 @@ TEST_F(UninstallTest, EmptyCommandIsReportedRatherThanSilentlyDropped) {
     EXPECT_TRUE(shell.opened.empty());
 }
 
-TEST_F(UninstallTest, FailedTickReadLaunchesThatRowAsAFailedTestDoes) {
+TEST_F(UninstallTest, RowWhoseTickCannotBeReadIsReportedAndNotStarted) {
     list.seed(L"Unknown", false, L"C:\\a.exe");
+    list.seed(L"Ticked", true, L"C:\\b.exe");
     list.faults.fail("list.checked", 1);
     form.PushButton1_Click();
     EXPECT_EQ(reportedLines(), std::vector<int>{102});
-    EXPECT_EQ(startedPrograms(), std::vector<std::wstring>{L"C:\\a.exe"});
+    EXPECT_EQ(startedPrograms(), std::vector<std::wstring>{L"C:\\b.exe"});
+}
+
+TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
+    for (int i = 1; i <= 40000; ++i) list.seed(L"Row", i == 1 || i == 32768 || i == 40000, L"C:\\u" + std::to_wstring(i) + L".exe");
+    form.PushButton1_Click();
+    EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}));
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(UninstallTest, FailedRowCountStartsNothingAndRebuilds) {
@@ -77,57 +85,65 @@ TEST_F(UninstallTest, FailedRowCountStartsNothingAndRebuilds) {
     EXPECT_TRUE(list.rows.empty());
 }
 
-class SplitCommandTest : public ::testing::Test {
-protected:
-    SplitCommandLine split(const std::wstring& command) {
-        return SplitCommand(command, [this](const std::wstring& path) { return files.count(path) != 0; });
-    }
-    std::set<std::wstring> files{L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"C:\\Tools\\remove"};
+// Every shape of command that installers write, through the expansion and the split to the one shell
+// request. Besides the real uninstallers, the machine holds planted files that a shorter prefix of an
+// unquoted path would name (C:\Program.exe, acc.exe); they must never be started in its place.
+struct CommandShape {
+    const wchar_t* command;
+    const wchar_t* program;
+    const wchar_t* arguments;
 };
 
-TEST_F(SplitCommandTest, QuotedProgramWithAndWithoutArguments) {
-    EXPECT_EQ(split(L"\"C:\\Program Files\\Foo\\unins000.exe\" /SILENT"),
-              (SplitCommandLine{L"C:\\Program Files\\Foo\\unins000.exe", L"/SILENT"}));
-    EXPECT_EQ(split(L"\"C:\\Program Files\\Foo\\unins000.exe\""),
-              (SplitCommandLine{L"C:\\Program Files\\Foo\\unins000.exe", L""}));
-    EXPECT_EQ(split(L"\"C:\\a b\\u.exe\"/x"), (SplitCommandLine{L"C:\\a b\\u.exe", L"/x"}));
+const CommandShape kCommandShapes[] = {
+    // Quoted, with and without arguments, glued to them, unterminated, with blanks around.
+    {L"\"C:\\Program Files\\Foo\\unins000.exe\" /SILENT", L"C:\\Program Files\\Foo\\unins000.exe", L"/SILENT"},
+    {L"\"C:\\Program Files\\Foo\\unins000.exe\"", L"C:\\Program Files\\Foo\\unins000.exe", L""},
+    {L"\"C:\\a b\\u.exe\"/x", L"C:\\a b\\u.exe", L"/x"},
+    {L"\"C:\\Program Files\\unterminated.exe /x  ", L"C:\\Program Files\\unterminated.exe /x", L""},
+    {L"   \"C:\\x.exe\"   /q", L"C:\\x.exe", L"/q"},
+    // Unquoted with blanks: the whole text, then the longest prefix, whatever shorter files exist.
+    {L"C:\\Program Files\\Acc Tool\\acc touch.exe", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L""},
+    {L"C:\\Program Files\\Acc Tool\\acc touch.exe \t ", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L""},
+    {L"C:\\Program Files\\Acc Tool\\acc touch.exe /S", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L"/S"},
+    {L"C:\\Program Files\\Acc Tool\\acc touch\t/S /Q", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L"/S /Q"},
+    {L"C:\\Program Files\\Foo Bar\\uninstall.exe /entry=Foo Bar", L"C:\\Program Files\\Foo Bar\\uninstall.exe",
+     L"/entry=Foo Bar"},
+    {L"D:\\Apps\\Missing Tool\\un.exe /x", L"D:\\Apps\\Missing", L"Tool\\un.exe /x"},
+    // Unquoted without blanks.
+    {L"setup.exe", L"setup.exe", L""},
+    {L"C:\\Tools\\remove now", L"C:\\Tools\\remove", L"now"},
+    // Programs that the shell finds on the search path, not as files here.
+    {L"MsiExec.exe /X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}", L"MsiExec.exe", L"/X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}"},
+    {L"rundll32.exe x.dll,Entry args", L"rundll32.exe", L"x.dll,Entry args"},
+    // Environment references whose values hold blanks and a parenthesis.
+    {L"%ProgramFiles(x86)%\\Pebble Zip\\Uninstall.exe", L"C:\\Program Files (x86)\\Pebble Zip\\Uninstall.exe", L""},
+    {L"%ProgramFiles%\\Foo Bar\\uninstall.exe /S", L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"/S"},
+    {L"\"%SystemRoot%\\sys un.exe\" -q", L"C:\\Windows\\sys un.exe", L"-q"},
+};
+
+class CommandShapes : public ::testing::TestWithParam<CommandShape> {
+protected:
+    CommandShapes() {
+        shell.files = {L"C:\\Program Files\\Acc Tool\\acc touch.exe", L"C:\\Program Files\\Foo Bar\\uninstall.exe",
+                       L"C:\\Program Files (x86)\\Pebble Zip\\Uninstall.exe", L"C:\\Tools\\remove",
+                       // planted
+                       L"C:\\Program.exe", L"C:\\Program Files\\Acc Tool\\acc.exe", L"C:\\Program Files\\Foo"};
+    }
+    testing::Journal journal;
+    testing::FaultPlan faults;
+    testing::FakeShell shell{journal, faults};
+};
+
+TEST_P(CommandShapes, BecomeOneRequestForTheRightProgram) {
+    const auto& shape = GetParam();
+    LaunchCommand(shell, 0x1234, shape.command, L"C:\\Orvendale");
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].program, shape.program);
+    EXPECT_EQ(shell.opened[0].arguments, shape.arguments);
+    EXPECT_EQ(shell.opened[0].directory, L"C:\\Orvendale");
 }
 
-TEST_F(SplitCommandTest, UnquotedPathWithSpacesIsResolvedAgainstTheFiles) {
-    EXPECT_EQ(split(L"C:\\Program Files\\Foo Bar\\uninstall.exe /entry=Foo Bar"),
-              (SplitCommandLine{L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"/entry=Foo Bar"}));
-    EXPECT_EQ(split(L"C:\\Tools\\remove now"), (SplitCommandLine{L"C:\\Tools\\remove", L"now"}));
-    EXPECT_EQ(split(L"C:\\Program Files\\Missing\\un.exe /x"),
-              (SplitCommandLine{L"C:\\Program", L"Files\\Missing\\un.exe /x"}));
-}
-
-TEST_F(SplitCommandTest, InstallerAndRundllCommandsSplitAtTheFirstBlank) {
-    EXPECT_EQ(split(L"MsiExec.exe /X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}"),
-              (SplitCommandLine{L"MsiExec.exe", L"/X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}"}));
-    EXPECT_EQ(split(L"RunDll32.exe advpack.dll,LaunchINFSection C:\\WINDOWS\\INF\\foo.inf,DefaultUninstall"),
-              (SplitCommandLine{L"RunDll32.exe", L"advpack.dll,LaunchINFSection C:\\WINDOWS\\INF\\foo.inf,DefaultUninstall"}));
-}
-
-TEST_F(SplitCommandTest, OddTextsStillGiveAProgramOrNothing) {
-    EXPECT_EQ(split(L"   \"C:\\x.exe\"   /q"), (SplitCommandLine{L"C:\\x.exe", L"/q"}));
-    EXPECT_EQ(split(L"\"C:\\Program Files\\unterminated.exe /x"),
-              (SplitCommandLine{L"C:\\Program Files\\unterminated.exe /x", L""}));
-    EXPECT_EQ(split(L""), (SplitCommandLine{L"", L""}));
-    EXPECT_EQ(split(L"   "), (SplitCommandLine{L"", L""}));
-    EXPECT_EQ(split(L"setup.exe"), (SplitCommandLine{L"setup.exe", L""}));
-}
-
-TEST_F(UninstallTest, EnvironmentReferencesAreExpandedBeforeTheSplit) {
-    shell.files.insert(L"C:\\Program Files\\Pebble Zip\\Uninstall.exe");
-    list.seed(L"Pebble", true, L"%ProgramFiles%\\Pebble Zip\\Uninstall.exe /S");
-    list.seed(L"System", true, L"\"%SystemRoot%\\sys un.exe\" -q");
-    form.PushButton1_Click();
-    ASSERT_EQ(shell.opened.size(), 2u);
-    EXPECT_EQ(shell.opened[0].program, L"C:\\Program Files\\Pebble Zip\\Uninstall.exe");
-    EXPECT_EQ(shell.opened[0].arguments, L"/S");
-    EXPECT_EQ(shell.opened[1].program, L"C:\\Windows\\sys un.exe");
-    EXPECT_EQ(shell.opened[1].arguments, L"-q");
-}
+INSTANTIATE_TEST_SUITE_P(Installers, CommandShapes, ::testing::ValuesIn(kCommandShapes));
 
 }  // namespace
 }  // namespace orv

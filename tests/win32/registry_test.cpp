@@ -6,8 +6,10 @@
 #include "inventory/refresh_list.h"
 #include "inventory/registry_text.h"
 #include "registry_seed.h"
+#include "services/appearance.h"
 #include "win32/platform_services.h"
 #include "win32/registry_adapter.h"
+#include "win32/system_error.h"
 
 namespace orv::win32 {
 namespace {
@@ -83,6 +85,35 @@ TEST_F(RegistryTest, LongestKeyNameIsListedAndTheEntriesAfterItToo) {
     EXPECT_EQ(refreshNames().size(), 3u);
     ASSERT_NE(rowNamed(L"Longest Key"), nullptr);
     EXPECT_EQ(rowNamed(L"Longest Key")->subItems[3], longest);
+}
+
+// Wine lets a key name run past the registry's 255 characters; enumerating such an index fails with
+// "more data", as any unreadable index does. One box for the source, and the rest is listed.
+TEST_F(RegistryTest, UnreadableKeyNamesAreReportedOncePerSourceAndTheOthersListed) {
+    entries.add(L"a-first", L"First", L"1.exe");
+    entries.add(std::wstring(256, L'm'), L"Too Long", L"2.exe");
+    entries.add(std::wstring(256, L'n'), L"Too Long Too", L"3.exe");
+    entries.add(L"z-last", L"Last", L"4.exe");
+    EXPECT_EQ(refreshNames(), (std::vector<std::wstring>{L"First", L"Last"}));
+    ASSERT_EQ(reporter.lines(), std::vector<int>{114});
+    EXPECT_EQ(reporter.reports[0].description,
+              L"Could not read entry 1 of HKEY_LOCAL_MACHINE\\" + std::wstring(kUninstallKey) + L" (64-bit): " +
+                  SystemMessage(ERROR_MORE_DATA));
+}
+
+TEST(PlatformFiles, ProbeFindsHiddenAndSystemFilesThatTheSkinSearchPassesOver) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    WindowsFiles files;
+    for (const DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
+        const std::wstring path = std::wstring(temp) + L"orvendale-probe-" + std::to_wstring(attribute) + L".cur";
+        CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attribute, nullptr));
+        EXPECT_TRUE(FileExistsProbe(files, path)) << attribute;
+        EXPECT_EQ(files.findOrdinaryFile(path), L"") << attribute;
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+        EXPECT_FALSE(FileExistsProbe(files, path)) << attribute;
+    }
 }
 
 TEST_F(RegistryTest, NamesInEveryScriptArriveUnchanged) {

@@ -119,6 +119,7 @@ public:
     std::set<std::wstring> files;
     std::set<std::wstring> refused;
     std::map<std::wstring, std::wstring> environment{{L"%ProgramFiles%", L"C:\\Program Files"},
+                                                     {L"%ProgramFiles(x86)%", L"C:\\Program Files (x86)"},
                                                      {L"%SystemRoot%", L"C:\\Windows"}};
 
 private:

@@ -78,7 +78,7 @@ public:
         owner_.faults.check("registry.enumerate");
         if (owner_.duringEnumeration) owner_.duringEnumeration(source_, index);
         if (store_ == nullptr || index >= store_->entries.size()) return EnumerationResult::NoMoreItems;
-        if (store_->unreadable.count(index) != 0) return EnumerationResult::Unreadable;
+        if (store_->unreadable.count(index) != 0) throw Failure(L"Access is denied.");
         name = store_->entries[index].keyName;
         return EnumerationResult::Found;
     }
