@@ -12,6 +12,7 @@
 #include "registry_seed.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
+#include "win32/platform_services.h"
 
 namespace orv::bench {
 
@@ -61,7 +62,8 @@ public:
             list.addColumn(header);
         }
     }
-    win32::ListViewProgramList list{window.list(), [this](int twips) { return window.twipsToPixels(twips); }};
+    win32::WindowsTextCase textCase;
+    win32::ListViewProgramList list{window.list(), [this](int twips) { return window.twipsToPixels(twips); }, textCase};
 };
 
 // N entries in the 64-bit view, named like real ones, in no particular order.

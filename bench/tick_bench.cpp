@@ -27,7 +27,9 @@ int main() {
     using namespace orv;
     constexpr int kRows = 10000;
     bench::ShownWindow shown;
-    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); });
+    win32::WindowsTextCase textCase;
+    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); },
+                                    textCase);
     shown.window.setListNotify([&](NMHDR& header) { return list.onNotify(header); });
     list.addColumn(L"Add Or Remove Programs");
     list.setColumnWidth(1, 7000);
@@ -37,7 +39,6 @@ int main() {
     bench::Pump();
 
     win32::WindowsRegistry registry;
-    win32::WindowsTextCase textCase;
     bench::SilentDialogs dialogs;
     win32::WindowsShell shell;
     win32::WindowsFiles files;

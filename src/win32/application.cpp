@@ -26,7 +26,8 @@ int Application::run(int showCommand) {
 
     window_.create(instance_, events());
     dialogs_.setOwner(window_.hwnd());
-    list_ = std::make_unique<ListViewProgramList>(window_.list(), [this](int twips) { return window_.twipsToPixels(twips); });
+    list_ = std::make_unique<ListViewProgramList>(
+        window_.list(), [this](int twips) { return window_.twipsToPixels(twips); }, textCase_);
     window_.setListNotify([this](NMHDR& header) { return list_->onNotify(header); });
     form_ = std::make_unique<Form1>(Form1Ports{window_, *list_, registry_, textCase_, dialogs_, shell_, files_, chance_,
                                                skin_, reporter_});

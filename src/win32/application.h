@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <memory>
 
@@ -25,6 +26,21 @@ public:
 private:
     MainWindowEvents events();
 
+    // Assistive technology reaches the buttons' accessible objects through COM on this thread.
+    class ComApartment {
+    public:
+        ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+        ~ComApartment() {
+            if (initialized_) CoUninitialize();
+        }
+        ComApartment(const ComApartment&) = delete;
+        ComApartment& operator=(const ComApartment&) = delete;
+
+    private:
+        bool initialized_;
+    };
+
+    ComApartment apartment_;
     HINSTANCE instance_;
     WindowsRegistry registry_;
     WindowsTextCase textCase_;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "controls/type_ahead.h"
 #include "ports/failure.h"
 
 namespace orv::win32 {
@@ -13,6 +14,8 @@ namespace {
 constexpr UINT kUncheckedImage = 1;
 constexpr UINT kCheckedImage = 2;
 constexpr UINT_PTR kTickSubclassId = 2;
+// LVFI_SUBSTRING, which newer lists send for a typed prefix; MinGW-w64's headers lack it.
+constexpr UINT kFindSubstring = 0x0004;
 
 [[noreturn]] void Refused(const wchar_t* operation) {
     throw Failure(std::wstring(L"The program list refused to ") + operation);
@@ -20,10 +23,10 @@ constexpr UINT_PTR kTickSubclassId = 2;
 
 }  // namespace
 
-ListViewProgramList::ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels)
-    : list_(list), twipsToPixels_(std::move(twipsToPixels)) {
+ListViewProgramList::ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase)
+    : list_(list), twipsToPixels_(std::move(twipsToPixels)), textCase_(textCase) {
     // The check marks are ours: the control asks for them when it paints. An owner-data list does not
-    // tick rows itself, so clicks on a box and the Space key are answered here.
+    // tick rows itself, so clicks on a box, the Space key and outside state changes are answered here.
     ListView_SetCallbackMask(list_, LVIS_STATEIMAGEMASK);
     SetWindowSubclass(list_, &ListViewProgramList::TickSubclass, kTickSubclassId, reinterpret_cast<DWORD_PTR>(this));
 }
@@ -107,6 +110,8 @@ std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
     case LVN_GETDISPINFOW:
         describe(reinterpret_cast<NMLVDISPINFOW&>(header));
         return 0;
+    case LVN_ODFINDITEMW:
+        return find(reinterpret_cast<NMLVFINDITEMW&>(header));
     default:
         return std::nullopt;
     }
@@ -164,11 +169,61 @@ void ListViewProgramList::describe(NMLVDISPINFOW& request) {
     }
 }
 
+// Typing in the list: the control gathers the letters typed in quick succession and asks where they
+// lead; it then focuses, selects and shows the row we name.
+LRESULT ListViewProgramList::find(const NMLVFINDITEMW& request) {
+    const LVFINDINFOW& info = request.lvfi;
+    if ((info.flags & (LVFI_STRING | LVFI_PARTIAL | kFindSubstring)) == 0 || info.psz == nullptr) return -1;
+    RowSearch search;
+    search.text = info.psz;
+    search.start = request.iStart > 0 ? static_cast<std::size_t>(request.iStart) : 0;
+    search.prefix = (info.flags & (LVFI_PARTIAL | kFindSubstring)) != 0;
+    search.wrap = (info.flags & LVFI_WRAP) != 0;
+    const auto found = FindRow(textCase_, rows_.size(), [this](std::size_t row) -> const std::wstring& { return rows_[row].text; },
+                               search);
+    return found ? static_cast<LRESULT>(*found) : -1;
+}
+
 void ListViewProgramList::toggle(int index) {
     if (index < 0 || static_cast<std::size_t>(index) >= rows_.size()) return;
     auto& row = rows_[static_cast<std::size_t>(index)];
     row.checked = !row.checked;
     repaintRow(static_cast<std::size_t>(index));
+}
+
+// Space flips the focused row's tick and gives every other selected row the same new tick, so one key
+// ticks a whole selection.
+void ListViewProgramList::toggleSelection() {
+    const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+    if (focused < 0 || static_cast<std::size_t>(focused) >= rows_.size()) return;
+    toggle(focused);
+    const bool ticked = rows_[static_cast<std::size_t>(focused)].checked;
+    for (int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED); index >= 0;
+         index = ListView_GetNextItem(list_, index, LVNI_SELECTED)) {
+        if (static_cast<std::size_t>(index) >= rows_.size()) break;
+        rows_[static_cast<std::size_t>(index)].checked = ticked;
+        repaintRow(static_cast<std::size_t>(index));
+    }
+}
+
+// With the state image in the callback mask, the control would leave such a change to us without
+// telling (Wine sends no LVN_ITEMCHANGED for callback bits). So the tick is taken here, before the
+// control sees the message: for one row, or for every row when the index is -1.
+bool ListViewProgramList::takeTicks(int index, LVITEMW& change) {
+    if ((change.stateMask & LVIS_STATEIMAGEMASK) == 0) return true;
+    const UINT image = (change.state & LVIS_STATEIMAGEMASK) >> 12;
+    if (image == kUncheckedImage || image == kCheckedImage) {
+        const bool ticked = image == kCheckedImage;
+        if (index == -1) {
+            for (auto& row : rows_) row.checked = ticked;
+            InvalidateRect(list_, nullptr, FALSE);
+        } else if (index >= 0 && static_cast<std::size_t>(index) < rows_.size()) {
+            rows_[static_cast<std::size_t>(index)].checked = ticked;
+            repaintRow(static_cast<std::size_t>(index));
+        }
+    }
+    change.stateMask &= ~LVIS_STATEIMAGEMASK;
+    return change.stateMask != 0;
 }
 
 // Toggles the row whose check box is at `point`; false when there is no box there.
@@ -195,10 +250,27 @@ LRESULT CALLBACK ListViewProgramList::TickSubclass(HWND list, UINT message, WPAR
         break;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
-            self->toggle(ListView_GetNextItem(list, -1, LVNI_FOCUSED));
+            self->toggleSelection();
             return 0;
         }
         break;
+    case LVM_SETITEMSTATE: {
+        if (lParam == 0) break;
+        LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+        if (!self->takeTicks(static_cast<int>(wParam), change)) return TRUE;
+        return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+    }
+    case LVM_SETITEMW:
+    case LVM_SETITEMA: {
+        // The two forms differ only in the text, which an owner-data list does not take.
+        if (lParam == 0 || (reinterpret_cast<const LVITEMW*>(lParam)->mask & LVIF_STATE) == 0) break;
+        LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+        if (!self->takeTicks(change.iItem, change)) {
+            change.mask &= ~LVIF_STATE;
+            if (change.mask == 0) return TRUE;
+        }
+        return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+    }
     case WM_CHAR:
         if (wParam == L' ') return 0;  // not the start of a type-ahead search
         break;

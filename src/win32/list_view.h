@@ -1,6 +1,8 @@
 // The program list over the common-controls list view, in report view with one check box per row.
 // The rows live here and the control only shows them (an owner-data list): filling a list of
 // thousands of rows costs no more than storing them, and ticks and texts are read back from here.
+// What a list that keeps its own rows does for the user is done here too: ticking by click and Space
+// (a whole selection at once), ticks set from outside with LVM_SETITEMSTATE, and typing to find a row.
 #pragma once
 
 #include <windows.h>
@@ -13,13 +15,15 @@
 #include <vector>
 
 #include "ports/program_list.h"
+#include "ports/text_case.h"
 
 namespace orv::win32 {
 
 class ListViewProgramList final : public ProgramList {
 public:
-    // `twipsToPixels` converts at the list's current DPI. The list must have LVS_OWNERDATA.
-    ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels);
+    // `twipsToPixels` converts at the list's current DPI; `textCase` serves the search by typed
+    // letters. The list must have LVS_OWNERDATA.
+    ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase);
     ~ListViewProgramList() override;
     ListViewProgramList(const ListViewProgramList&) = delete;
     ListViewProgramList& operator=(const ListViewProgramList&) = delete;
@@ -54,13 +58,19 @@ private:
     void showRowCount();
     void repaintRow(std::size_t index);
     void describe(NMLVDISPINFOW& request);
+    LRESULT find(const NMLVFINDITEMW& request);
     void toggle(int index);
+    void toggleSelection();
     bool toggleAt(POINT point);
+    // Takes the tick out of a state change that another program asks of the control; false when the
+    // change held nothing else for the control.
+    bool takeTicks(int index, LVITEMW& change);
     static LRESULT CALLBACK TickSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data) noexcept;
 
     HWND list_;
     std::function<int(int)> twipsToPixels_;
+    TextCase& textCase_;
     std::vector<Row> rows_;
     bool suspended_ = false;
     bool unsorted_ = false;

@@ -65,6 +65,16 @@ bool IsSystemColor(OleColor color) {
     return (color & 0x80000000u) != 0;
 }
 
+ColourScheme CurrentColourScheme() {
+    HIGHCONTRASTW highContrast{};
+    highContrast.cbSize = sizeof(highContrast);
+    const bool on = SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof(highContrast), &highContrast, 0) != FALSE &&
+                    (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    const SystemColours system{GetSysColor(COLOR_BTNFACE), GetSysColor(COLOR_BTNTEXT), GetSysColor(COLOR_BTNSHADOW),
+                               GetSysColor(COLOR_WINDOW), GetSysColor(COLOR_WINDOWTEXT)};
+    return {system, on};
+}
+
 COLORREF ColorOf(OleColor color) {
     if (IsSystemColor(color)) {
         return GetSysColor(static_cast<int>(color & 0xFFu));
@@ -119,9 +129,6 @@ void MainWindowFrame::createControls() {
                             nullptr);
     if (list_ == nullptr) ThrowLastError(L"Could not create the program list");
     ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    ListView_SetTextColor(list_, GetSysColor(COLOR_WINDOWTEXT));
-    ListView_SetTextBkColor(list_, GetSysColor(COLOR_WINDOW));
-    ListView_SetBkColor(list_, GetSysColor(COLOR_WINDOW));
     SetWindowSubclass(list_, &MainWindowFrame::ListSubclass, 1, reinterpret_cast<DWORD_PTR>(this));
 
     for (const auto& entry : kButtons) {
@@ -146,6 +153,7 @@ void MainWindowFrame::createControls() {
     tool.lpszText = const_cast<wchar_t*>(kListTooltip);
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     applyFonts();
+    applyColours();
 }
 
 void MainWindowFrame::applyFonts() {
@@ -252,27 +260,45 @@ std::wstring MainWindowFrame::programFolder() {
 }
 
 void MainWindowFrame::applySkin(const Skin& skin, const SkinOptions& options) {
+    skin_ = skin;
+    skinOptions_ = options;
     if (skin.windowBackground) setBackColor(*skin.windowBackground);
-    if (!options.skinsControls()) return;
-    auto pick = [](const std::optional<SkinColor>& color) { return color ? static_cast<COLORREF>(*color) : CLR_INVALID; };
-    ButtonPalette palette{pick(skin.buttonFace),   pick(skin.buttonText),   pick(skin.buttonHot),
-                          pick(skin.buttonPressed), pick(skin.buttonBorder), pick(skin.buttonFocus)};
-    if (!options.hotTracking) palette.hot = CLR_INVALID;
-    for (int number = 1; number <= kButtonCount; ++number) button(number).setPalette(palette);
-    if (skin.listBackground) {
-        ListView_SetBkColor(list_, *skin.listBackground);
-        ListView_SetTextBkColor(list_, *skin.listBackground);
-    }
-    if (skin.listText) ListView_SetTextColor(list_, *skin.listText);
-    if (options.skinListHeader && skin.listHeader) {
-        headerColor_ = *skin.listHeader;
-        headerTextColor_ = pick(skin.listText);
-    }
-    InvalidateRect(list_, nullptr, TRUE);
-    InvalidateRect(ListView_GetHeader(list_), nullptr, TRUE);
+    applyColours();
 }
 
-// Paints one column header in the skin's colour: a flat face, a divider line and the header text.
+void MainWindowFrame::applyColours() {
+    const ColourScheme scheme = CurrentColourScheme();
+    highContrast_ = scheme.highContrast;
+    const bool skinsControls = skin_ && skinOptions_.skinsControls();
+    ButtonSkin buttonSkin;
+    if (skinsControls) {
+        buttonSkin = {skin_->buttonFace, skin_->buttonText, skin_->buttonHot, skin_->buttonPressed, skin_->buttonBorder,
+                      skin_->buttonFocus};
+        if (!skinOptions_.hotTracking) buttonSkin.hot.reset();
+    }
+    const ButtonColours buttonColours = ChooseButtonColours(scheme, buttonSkin);
+    for (int number = 1; number <= kButtonCount; ++number) button(number).setColours(buttonColours);
+
+    const bool skinsList = skinsControls && !scheme.highContrast;
+    const COLORREF listBack = skinsList && skin_->listBackground ? *skin_->listBackground : GetSysColor(COLOR_WINDOW);
+    const COLORREF listText = skinsList && skin_->listText ? *skin_->listText : GetSysColor(COLOR_WINDOWTEXT);
+    ListView_SetBkColor(list_, listBack);
+    ListView_SetTextBkColor(list_, listBack);
+    ListView_SetTextColor(list_, listText);
+    const bool skinsHeader = skinsControls && skinOptions_.skinListHeader;
+    headerColours_ = ChooseHeaderColours(scheme, skinsHeader ? skin_->listHeader : std::nullopt,
+                                         skinsHeader ? skin_->listText : std::nullopt);
+    RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+// The designed white, or a skin's colour, gives way to the system's window colour in high contrast.
+HBRUSH MainWindowFrame::backgroundBrush() const {
+    if (IsSystemColor(backColor_)) return GetSysColorBrush(static_cast<int>(backColor_ & 0xFFu));
+    if (highContrast_) return GetSysColorBrush(COLOR_WINDOW);
+    return backBrush_.get();
+}
+
+// Paints one column header in its chosen colours: a flat face, a divider line and the header text.
 LRESULT MainWindowFrame::paintHeaderItem(NMCUSTOMDRAW& draw) {
     if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
     if (draw.dwDrawStage == CDDS_POSTPAINT) {
@@ -282,12 +308,12 @@ LRESULT MainWindowFrame::paintHeaderItem(NMCUSTOMDRAW& draw) {
         RECT rest = draw.rc;
         GetClientRect(draw.hdr.hwndFrom, &rest);
         if (columns > 0 && Header_GetItemRect(draw.hdr.hwndFrom, columns - 1, &last)) rest.left = last.right;
-        UniqueHbrush face(CreateSolidBrush(headerColor_));
+        UniqueHbrush face(CreateSolidBrush(headerColours_->face));
         FillRect(draw.hdc, &rest, face.get());
         return CDRF_DODEFAULT;
     }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-    UniqueHbrush face(CreateSolidBrush(headerColor_));
+    UniqueHbrush face(CreateSolidBrush(headerColours_->face));
     FillRect(draw.hdc, &draw.rc, face.get());
     RECT divider{draw.rc.right - 1, draw.rc.top, draw.rc.right, draw.rc.bottom};
     FillRect(draw.hdc, &divider, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -300,7 +326,7 @@ LRESULT MainWindowFrame::paintHeaderItem(NMCUSTOMDRAW& draw) {
     RECT textArea = draw.rc;
     textArea.left += 6;
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, headerTextColor_ != CLR_INVALID ? headerTextColor_ : GetSysColor(COLOR_BTNTEXT));
+    SetTextColor(draw.hdc, headerColours_->text);
     DrawTextW(draw.hdc, text, -1, &textArea, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     return CDRF_SKIPDEFAULT;
 }
@@ -310,11 +336,18 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
     case WM_ERASEBKGND: {
         RECT area{};
         GetClientRect(hwnd, &area);
-        const HBRUSH brush = IsSystemColor(backColor_) ? GetSysColorBrush(static_cast<int>(backColor_ & 0xFFu))
-                                                       : backBrush_.get();
-        FillRect(reinterpret_cast<HDC>(wParam), &area, brush);
+        FillRect(reinterpret_cast<HDC>(wParam), &area, backgroundBrush());
         return 1;
     }
+    // A change of colour scheme or high contrast repaints at once; the list needs to hear of it too.
+    case WM_SYSCOLORCHANGE:
+        SendMessageW(list_, message, wParam, lParam);
+        applyColours();
+        return 0;
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        applyColours();
+        break;
     case WM_SETCURSOR:
         if (LOWORD(lParam) == HTCLIENT) {
             SetCursor(cursorForSetting());
@@ -372,7 +405,7 @@ LRESULT CALLBACK MainWindowFrame::ListSubclass(HWND list, UINT message, WPARAM w
     if (message == WM_NOTIFY) {
         auto* self = reinterpret_cast<MainWindowFrame*>(data);
         auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (self->headerColor_ != CLR_INVALID && header->code == NM_CUSTOMDRAW &&
+        if (self->headerColours_ && header->code == NM_CUSTOMDRAW &&
             header->hwndFrom == ListView_GetHeader(list)) {
             return self->paintHeaderItem(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
         }

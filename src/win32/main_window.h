@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "controls/colour_scheme.h"
 #include "ports/main_window.h"
 #include "services/skin_file.h"
 #include "win32/base_window.h"
@@ -38,7 +39,8 @@ public:
     // Shows it centred on the screen with the focus on the list.
     void showCentred(int showCommand);
 
-    // Draws the window and, as the options say, its controls in the skin's colours.
+    // Draws the window and, as the options say, its controls in the skin's colours (set aside while
+    // high contrast is on).
     void applySkin(const Skin& skin, const SkinOptions& options);
 
     HWND list() const { return list_; }
@@ -65,6 +67,9 @@ private:
     void layout();
     void applyFonts();
     HCURSOR cursorForSetting() const;
+    // Gives every control its colours for the current colour scheme and skin, and repaints.
+    void applyColours();
+    HBRUSH backgroundBrush() const;
     LRESULT paintHeaderItem(NMCUSTOMDRAW& draw);
     static LRESULT CALLBACK ListSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data) noexcept;
@@ -84,8 +89,10 @@ private:
     UniqueHbrush backBrush_;
     OleColor backColor_ = kWhite;
     PointerSetting pointer_ = PointerSetting::Default;
-    COLORREF headerColor_ = CLR_INVALID;  // CLR_INVALID: the header's own look
-    COLORREF headerTextColor_ = CLR_INVALID;
+    std::optional<Skin> skin_;
+    SkinOptions skinOptions_;
+    bool highContrast_ = false;
+    std::optional<HeaderColours> headerColours_;  // none: the header's own look
 };
 
 }  // namespace orv::win32

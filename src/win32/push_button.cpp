@@ -1,19 +1,12 @@
 #include "win32/push_button.h"
 
+#include <commctrl.h>  // BST_HOT
 #include <windowsx.h>
 
+#include "win32/accessible_button.h"
 #include "win32/handles.h"
 
 namespace orv::win32 {
-namespace {
-
-COLORREF Pick(COLORREF chosen, COLORREF designed) {
-    return chosen != CLR_INVALID ? chosen : designed;
-}
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-}  // namespace
 
 void PushButton::RegisterWindowClass(HINSTANCE instance) {
     WNDCLASSEXW windowClass{};
@@ -30,6 +23,8 @@ void PushButton::create(HWND parent, int id, const std::wstring& caption, HFONT 
     font_ = font;
     CreateWindowExW(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+    // A new child takes the cues its window shows now.
+    focusCueHidden_ = (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 }
 
 void PushButton::setFont(HFONT font) {
@@ -37,8 +32,8 @@ void PushButton::setFont(HFONT font) {
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void PushButton::setPalette(const ButtonPalette& palette) {
-    palette_ = palette;
+void PushButton::setColours(const ButtonColours& colours) {
+    colours_ = colours;
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
@@ -62,7 +57,29 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         spaceDown_ = false;
         setPressed(false);
         InvalidateRect(hwnd, nullptr, FALSE);
+        // The focused state changed. EVENT_OBJECT_FOCUS itself the system raises for any window that
+        // takes the focus; raising it again would have screen readers announce the button twice.
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
         return 0;
+    case WM_UPDATEUISTATE: {
+        // The focus mark shows or hides with the keyboard cues. Windows keeps the cue flags itself; Wine
+        // does not, so an explicit set or clear is kept here as well.
+        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
+        if ((HIWORD(wParam) & UISF_HIDEFOCUS) != 0) {
+            switch (LOWORD(wParam)) {
+            case UIS_SET: focusCueHidden_ = true; break;
+            case UIS_CLEAR: focusCueHidden_ = false; break;
+            default: focusCueHidden_ = (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0; break;
+            }
+        }
+        InvalidateRect(hwnd, nullptr, FALSE);
+        return result;
+    }
+    case WM_GETOBJECT:
+        if (const LRESULT answer = AnswerButtonAccessibility(hwnd, wParam, lParam)) return answer;
+        break;
+    case BM_GETSTATE:
+        return shownState();
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
         SetCapture(hwnd);
@@ -86,9 +103,8 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return 0;
     case WM_MOUSEMOVE: {
         if (!hot_) {
-            hot_ = true;
+            setHot(true);
             trackLeave();
-            InvalidateRect(hwnd, nullptr, FALSE);
         }
         if (capturing_) {
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
@@ -100,8 +116,7 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     case WM_MOUSELEAVE:
-        hot_ = false;
-        InvalidateRect(hwnd, nullptr, FALSE);
+        setHot(false);
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
@@ -149,7 +164,25 @@ void PushButton::setPressed(bool pressed) {
     if (pressed_ != pressed) {
         pressed_ = pressed;
         InvalidateRect(hwnd(), nullptr, FALSE);
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     }
+}
+
+void PushButton::setHot(bool hot) {
+    if (hot_ != hot) {
+        hot_ = hot;
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
+// As BM_GETSTATE answers for a system button.
+UINT PushButton::shownState() const {
+    UINT state = 0;
+    if (pressed_) state |= BST_PUSHED;
+    if (hot_) state |= BST_HOT;
+    if (GetFocus() == hwnd()) state |= BST_FOCUS;
+    return state;
 }
 
 void PushButton::trackLeave() {
@@ -166,13 +199,10 @@ void PushButton::paint() {
     RECT area{};
     GetClientRect(hwnd(), &area);
 
-    const COLORREF face = pressed_ ? Pick(palette_.pressed, GetSysColor(COLOR_BTNFACE))
-                          : hot_   ? Pick(palette_.hot, Pick(palette_.face, kWhite))
-                                   : Pick(palette_.face, kWhite);
+    const COLORREF face = pressed_ ? colours_.pressed : hot_ ? colours_.hot : colours_.face;
     UniqueHbrush faceBrush(CreateSolidBrush(face));
     FillRect(dc, &area, faceBrush.get());
-
-    UniqueHbrush borderBrush(CreateSolidBrush(Pick(palette_.border, GetSysColor(COLOR_BTNSHADOW))));
+    UniqueHbrush borderBrush(CreateSolidBrush(colours_.border));
     FrameRect(dc, &area, borderBrush.get());
 
     std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
@@ -181,24 +211,26 @@ void PushButton::paint() {
     if (pressed_) OffsetRect(&textArea, 1, 1);
     const HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Pick(palette_.text, GetSysColor(COLOR_BTNTEXT)));
+    SetTextColor(dc, colours_.text);
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
 
-    if (GetFocus() == hwnd()) {
-        RECT mark = area;
-        InflateRect(&mark, -3, -3);
-        if (palette_.focus != CLR_INVALID) {
-            UniqueHbrush focusBrush(CreateSolidBrush(palette_.focus));
-            FrameRect(dc, &mark, focusBrush.get());
-        } else {
-            SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
-            SetBkColor(dc, face);
-            DrawFocusRect(dc, &mark);
-        }
-    }
+    if (GetFocus() == hwnd() && !focusCueHidden_) drawFocusMark(dc, area, face);
     EndPaint(hwnd(), &ps);
+}
+
+void PushButton::drawFocusMark(HDC dc, const RECT& area, COLORREF face) {
+    RECT mark = area;
+    InflateRect(&mark, -3, -3);
+    if (colours_.focus) {
+        UniqueHbrush focusBrush(CreateSolidBrush(*colours_.focus));
+        FrameRect(dc, &mark, focusBrush.get());
+        return;
+    }
+    SetTextColor(dc, colours_.text);
+    SetBkColor(dc, face);
+    DrawFocusRect(dc, &mark);
 }
 
 }  // namespace orv::win32

@@ -1,5 +1,6 @@
 // Our push button: a caption on a flat face, drawn by us, with click and mouse-move notifications, a
-// focus mark, and Space or Enter to click. BM_CLICK clicks it too, as it does a system button.
+// focus mark that follows the keyboard cues, and Space or Enter to click. It answers BM_CLICK and
+// BM_GETSTATE as a system button does, and assistive technology sees it as a push button.
 #pragma once
 
 #include <windows.h>
@@ -7,19 +8,10 @@
 #include <functional>
 #include <string>
 
+#include "controls/colour_scheme.h"
 #include "win32/base_window.h"
 
 namespace orv::win32 {
-
-// Colours of a button; CLR_INVALID means "the designed look" for that part.
-struct ButtonPalette {
-    COLORREF face = CLR_INVALID;
-    COLORREF text = CLR_INVALID;
-    COLORREF hot = CLR_INVALID;
-    COLORREF pressed = CLR_INVALID;
-    COLORREF border = CLR_INVALID;
-    COLORREF focus = CLR_INVALID;
-};
 
 class PushButton final : public BaseWindow<PushButton> {
 public:
@@ -30,7 +22,7 @@ public:
     void create(HWND parent, int id, const std::wstring& caption, HFONT font);
 
     void setFont(HFONT font);
-    void setPalette(const ButtonPalette& palette);
+    void setColours(const ButtonColours& colours);
 
     std::function<void()> onClick;
     std::function<void()> onMouseMove;
@@ -42,13 +34,17 @@ private:
     void click();
     void setPressed(bool pressed);
     void trackLeave();
+    void setHot(bool hot);
+    void drawFocusMark(HDC dc, const RECT& area, COLORREF face);
+    UINT shownState() const;
 
     HFONT font_ = nullptr;
-    ButtonPalette palette_;
+    ButtonColours colours_ = ChooseButtonColours({}, {});
     bool pressed_ = false;
     bool hot_ = false;
     bool capturing_ = false;
     bool spaceDown_ = false;
+    bool focusCueHidden_ = false;
 };
 
 }  // namespace orv::win32

@@ -1,8 +1,16 @@
 // Skins and the hand cursor of the real program, started from a program folder of the test's own.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
+#include <utility>
+#include <vector>
 
+#include <windows.h>
+#include <commctrl.h>
+
+#include "controls/colour_scheme.h"
 #include "driver.h"
 #include "registry_seed.h"
 
@@ -152,6 +160,118 @@ TEST_F(AppearanceE2e, HiddenOrSystemSkinFileIsIgnored) {
         program.close();
         program.waitForExit();
     }
+}
+
+// The pixels of a window on the screen, row by row, as 0x00BBGGRR.
+class ScreenPixels {
+public:
+    explicit ScreenPixels(HWND window) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        width_ = rect.right - rect.left;
+        height_ = rect.bottom - rect.top;
+        pixels_.resize(static_cast<std::size_t>(width_ * height_));
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, screen, rect.left, rect.top, SRCCOPY);
+        SelectObject(memory, old);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(), &info, DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+    int width() const { return width_; }
+    int height() const { return height_; }
+    COLORREF at(int x, int y) const {
+        const DWORD bgrx = pixels_[static_cast<std::size_t>(y * width_ + x)];
+        return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+    }
+    // The strongest contrast with `face` of any pixel inside the rectangle: the caption's, where it has one.
+    double strongestContrast(COLORREF face, RECT inside) const {
+        double strongest = 1.0;
+        for (int y = inside.top; y < inside.bottom; ++y) {
+            for (int x = inside.left; x < inside.right; ++x) strongest = std::max(strongest, ContrastRatio(at(x, y), face));
+        }
+        return strongest;
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<DWORD> pixels_;
+};
+
+// A dark high-contrast scheme in the prefix's user settings, for programs started while it lives; the
+// settings as they were come back afterwards.
+class DarkHighContrastScheme {
+public:
+    DarkHighContrastScheme() {
+        const wchar_t* colours = L"Control Panel\\Colors";
+        for (const auto& [name, value] : {std::pair{L"ButtonFace", L"0 0 0"}, {L"ButtonText", L"255 255 255"},
+                                          {L"ButtonShadow", L"128 128 128"}, {L"Window", L"0 0 0"},
+                                          {L"WindowText", L"255 255 255"}, {L"Hilight", L"26 235 255"},
+                                          {L"HilightText", L"0 0 0"}, {L"GrayText", L"63 242 63"}}) {
+            set(colours, name, value);
+        }
+        set(L"Control Panel\\Accessibility\\HighContrast", L"Flags", L"127");
+        set(L"Control Panel\\Accessibility\\HighContrast", L"High Contrast Scheme", L"High Contrast Black");
+    }
+    ~DarkHighContrastScheme() {
+        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+            if (it->old) {
+                write(it->key, it->name, *it->old);
+            } else {
+                RegDeleteKeyValueW(HKEY_CURRENT_USER, it->key.c_str(), it->name.c_str());
+            }
+        }
+    }
+    DarkHighContrastScheme(const DarkHighContrastScheme&) = delete;
+    DarkHighContrastScheme& operator=(const DarkHighContrastScheme&) = delete;
+
+private:
+    struct Saved {
+        std::wstring key, name;
+        std::optional<std::wstring> old;
+    };
+    void set(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
+        wchar_t old[256] = {};
+        DWORD bytes = sizeof(old);
+        const bool had = RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, old, &bytes) ==
+                         ERROR_SUCCESS;
+        saved_.push_back({key, name, had ? std::optional<std::wstring>(old) : std::nullopt});
+        write(key, name, value);
+    }
+    static void write(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    std::vector<Saved> saved_;
+};
+
+// Wine reports high contrast as off whatever the settings say, so what shows here is the rule for a
+// scheme whose button text is unreadable on white; with high contrast on, Windows takes the same faces.
+TEST_F(AppearanceE2e, UnderADarkHighContrastSchemeEveryCaptionAndHeaderReads) {
+    DarkHighContrastScheme scheme;
+    ProgramUnderTest program(folder.exe());
+    ASSERT_NE(program.mainWindow(), nullptr);
+    SettleAndPaint(program);
+    EXPECT_TRUE(program.dialogs().empty());
+    for (const auto* caption : {L"Help", L"Select All Containing This Text", L"Select All Not Containing This Text",
+                                L"Unselect All", L"Uninstall Selected Entry From Computer",
+                                L"Refresh/Update \"Add Or Remove Programs\" List"}) {
+        const ScreenPixels button(program.control(caption));
+        const COLORREF face = button.at(8, 1);
+        EXPECT_GE(button.strongestContrast(face, {4, 4, button.width() - 4, button.height() - 4}), kReadableContrast)
+            << std::string(caption, caption + wcslen(caption));
+    }
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(program.list(), LVM_GETHEADER, 0, 0));
+    const ScreenPixels headerPixels(header);
+    const COLORREF headerFace = headerPixels.at(headerPixels.width() / 2, 2);
+    EXPECT_GE(headerPixels.strongestContrast(headerFace, {2, 2, 200, headerPixels.height() - 2}), kReadableContrast);
 }
 
 // The cursor shown with the pointer at a point of a window's client area (by default inside a

@@ -1,6 +1,9 @@
 // The batch uninstall of the real program, with uninstallers installed by real installers.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <fstream>
 #include <map>
@@ -166,6 +169,18 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
     EXPECT_TRUE(program.dialogs().empty());
     const auto rows = program.rows();
     EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const ListRow& row) { return row.checked; }));
+}
+
+// As a screen reader, voice control or an automation tool ticks a row: with the list's own message.
+TEST_F(LaunchOrderE2e, RowTickedFromOutsideWithTheListsOwnMessageIsStarted) {
+    seedProbes(4);
+    ProgramUnderTest program;
+    program.setRowState(2, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
+    ASSERT_TRUE(program.rows().at(2).checked);
+    program.clickAndWait(kUninstall);
+    EXPECT_TRUE(WaitUntil([&] { return !startedIds().empty(); }, 30s));
+    Sleep(500);
+    EXPECT_EQ(startedIds(), std::vector<std::string>{"3"});
 }
 
 TEST_F(LaunchOrderE2e, MissingProgramIsReportedOnceAndTheRowsAfterItStillStart) {

@@ -222,6 +222,41 @@ void ProgramUnderTest::clickCheckBox(int rowIndex) const {
     SendMessageTimeoutW(listControl, WM_LBUTTONUP, 0, at, SMTO_NORMAL, 30000, &result);
 }
 
+int ProgramUnderTest::focusedRow() const {
+    return static_cast<int>(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+std::vector<int> ProgramUnderTest::selectedRows() const {
+    std::vector<int> rows;
+    for (int row = -1; (row = static_cast<int>(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(row),
+                                                            LVNI_SELECTED))) >= 0;) {
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void ProgramUnderTest::setRowState(int rowIndex, UINT state, UINT mask) const {
+    RemoteBuffer remote(process_, sizeof(LVITEMW));
+    LVITEMW item{};
+    item.state = state;
+    item.stateMask = mask;
+    remote.write(&item, sizeof(item));
+    DWORD_PTR result = 0;
+    SendMessageTimeoutW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(rowIndex), reinterpret_cast<LPARAM>(remote.address()),
+                        SMTO_NORMAL, 30000, &result);
+}
+
+// Posted through the program's message loop, as keys arrive, in quick succession: the list gathers
+// fast letters into one search. Wait for what they do.
+void ProgramUnderTest::typeInList(const std::wstring& letters) const {
+    for (const wchar_t letter : letters) PostMessageW(list(), WM_CHAR, letter, 1);
+}
+
+void ProgramUnderTest::pressKeyInList(WORD virtualKey) const {
+    PostMessageW(list(), WM_KEYDOWN, virtualKey, 1);
+    PostMessageW(list(), WM_KEYUP, virtualKey, 0xC0000001);
+}
+
 RECT ProgramUnderTest::controlRect(HWND control) const {
     RECT rect{};
     GetWindowRect(control, &rect);

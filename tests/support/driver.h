@@ -63,6 +63,13 @@ public:
     std::vector<ListColumn> columns() const;
     // Clicks the check box of a row (0-based), as a person would; it toggles the tick.
     void clickCheckBox(int rowIndex) const;
+    // What another program sees and does through the list's own messages: the focused and selected
+    // rows (0-based), a tick or a selection set with LVM_SETITEMSTATE (row -1: every row), letters typed.
+    int focusedRow() const;
+    std::vector<int> selectedRows() const;
+    void setRowState(int rowIndex, UINT state, UINT mask) const;
+    void typeInList(const std::wstring& letters) const;
+    void pressKeyInList(WORD virtualKey) const;
     // The rectangle of a control in the main window's client coordinates, in pixels.
     RECT controlRect(HWND control) const;
 

@@ -10,6 +10,7 @@
 #include "ports/failure.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
+#include "win32/platform_services.h"
 
 namespace orv::win32 {
 namespace {
@@ -31,6 +32,7 @@ protected:
     void TearDown() override { DestroyWindow(window.hwnd()); }
 
     MainWindowFrame window;
+    WindowsTextCase textCase;
 };
 
 TEST_F(MainWindowTest, ListAndButtonsUseArialBoldAtTheirPointSizes) {
@@ -159,10 +161,15 @@ TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
     const int focused = sample();
     EXPECT_EQ(unfocused, 0);
     EXPECT_GT(focused, 5);
+    // The keyboard cues hide and show it, as they do a standard button's.
+    SendMessageW(button.hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_SET, UISF_HIDEFOCUS), 0);
+    EXPECT_EQ(sample(), 0);
+    SendMessageW(button.hwnd(), WM_UPDATEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    EXPECT_GT(sample(), 5);
 }
 
 TEST_F(MainWindowTest, MovingToAScreenOfAnotherDpiKeepsTheLayoutInTwips) {
-    ListViewProgramList list(window.list(), [this](int twips) { return window.twipsToPixels(twips); });
+    ListViewProgramList list(window.list(), [this](int twips) { return window.twipsToPixels(twips); }, textCase);
     list.addColumn(L"Add Or Remove Programs");
     list.addColumn(L"Uninstall");
     list.setColumnWidth(1, 7000);
@@ -184,7 +191,7 @@ class ProgramListTest : public MainWindowTest {
 protected:
     void SetUp() override {
         MainWindowTest::SetUp();
-        programList.emplace(window.list(), [this](int twips) { return window.twipsToPixels(twips); });
+        programList.emplace(window.list(), [this](int twips) { return window.twipsToPixels(twips); }, textCase);
         window.setListNotify([this](NMHDR& header) { return programList->onNotify(header); });
         for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) programList->addColumn(header);
     }
@@ -240,6 +247,20 @@ TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {
     EXPECT_EQ(stateImageOf(0), 1u);
     programList->setChecked(2, true);
     EXPECT_EQ(stateImageOf(1), 2u);
+    // As assistive technology and automation tools tick rows: one row, then every row.
+    ListView_SetItemState(window.list(), 0, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
+    EXPECT_TRUE(programList->checked(1));
+    ListView_SetItemState(window.list(), -1, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK | LVIS_SELECTED);
+    EXPECT_FALSE(programList->checked(1));
+    EXPECT_FALSE(programList->checked(2));
+    EXPECT_EQ(stateImageOf(1), 1u);
+    LVITEMW item{};
+    item.mask = LVIF_STATE;
+    item.iItem = 1;
+    item.state = INDEXTOSTATEIMAGEMASK(2);
+    item.stateMask = LVIS_STATEIMAGEMASK;
+    EXPECT_TRUE(ListView_SetItem(window.list(), &item));
+    EXPECT_TRUE(programList->checked(2));
     programList->clear();
     EXPECT_EQ(ListView_GetItemCount(window.list()), 0);
 }

@@ -1,0 +1,194 @@
+#include "win32/accessible_button.h"
+
+#include <commctrl.h>  // BST_HOT
+
+#include <atomic>
+#include <string>
+
+namespace orv::win32 {
+namespace {
+
+constexpr wchar_t kDefaultAction[] = L"Press";
+
+bool IsSelf(const VARIANT& child) {
+    return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+void SetLong(VARIANT* out, LONG value) {
+    VariantInit(out);
+    out->vt = VT_I4;
+    out->lVal = value;
+}
+
+// Our answers for role, name, state and default action; everything else (parent, location,
+// navigation, hit testing) comes from the system's own proxy for the window.
+class AccessibleButton final : public IAccessible {
+public:
+    AccessibleButton(HWND button, IAccessible* standard) : button_(button), standard_(standard) {}
+    AccessibleButton(const AccessibleButton&) = delete;
+    AccessibleButton& operator=(const AccessibleButton&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (object == nullptr) return E_POINTER;
+        if (IsEqualIID(id, IID_IUnknown) || IsEqualIID(id, IID_IDispatch) || IsEqualIID(id, kIidAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    // IDispatch, as the proxy answers it
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
+        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
+        return standard_->Invoke(member, id, locale, flags, parameters, result, exception, argumentError);
+    }
+
+    // IAccessible: ours
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT, IDispatch** child) override {
+        if (child == nullptr) return E_POINTER;
+        *child = nullptr;
+        return E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (name == nullptr) return E_POINTER;
+        *name = nullptr;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
+        std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button_)) + 1, L'\0');
+        caption.resize(static_cast<std::size_t>(GetWindowTextW(button_, caption.data(), static_cast<int>(caption.size()))));
+        *name = SysAllocString(caption.c_str());
+        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (role == nullptr) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        SetLong(role, ROLE_SYSTEM_PUSHBUTTON);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        if (state == nullptr) return E_POINTER;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
+        const auto shown = static_cast<UINT>(SendMessageW(button_, BM_GETSTATE, 0, 0));
+        LONG flags = STATE_SYSTEM_FOCUSABLE;
+        if (GetFocus() == button_) flags |= STATE_SYSTEM_FOCUSED;
+        if ((shown & BST_PUSHED) != 0) flags |= STATE_SYSTEM_PRESSED;
+        if ((shown & BST_HOT) != 0) flags |= STATE_SYSTEM_HOTTRACKED;
+        if (!IsWindowVisible(button_)) flags |= STATE_SYSTEM_INVISIBLE;
+        if (!IsWindowEnabled(button_)) flags |= STATE_SYSTEM_UNAVAILABLE;
+        SetLong(state, flags);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        if (action == nullptr) return E_POINTER;
+        *action = nullptr;
+        if (!IsSelf(child)) return E_INVALIDARG;
+        *action = SysAllocString(kDefaultAction);
+        return *action != nullptr ? S_OK : E_OUTOFMEMORY;
+    }
+    // Posted, not sent: a click that opens a modal box must not hold up the caller.
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (!IsSelf(child)) return E_INVALIDARG;
+        if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
+        return PostMessageW(button_, BM_CLICK, 0, 0) ? S_OK : HRESULT_FROM_WIN32(GetLastError());
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+        if (focus == nullptr) return E_POINTER;
+        VariantInit(focus);
+        if (GetFocus() == button_) SetLong(focus, CHILDID_SELF);
+        return focus->vt == VT_EMPTY ? S_FALSE : S_OK;
+    }
+
+    // IAccessible: the system's proxy
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override { return standard_->get_accValue(child, value); }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return standard_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override { return standard_->get_accHelp(child, help); }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override { return standard_->get_accSelection(children); }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override { return standard_->accSelect(flags, child); }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override { return standard_->accHitTest(x, y, child); }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
+
+private:
+    ~AccessibleButton() { standard_->Release(); }
+
+    HWND button_;
+    IAccessible* standard_;
+    std::atomic<ULONG> references_{1};
+};
+
+// oleacc.dll is not one of the DLLs that Windows always takes from the system folder, and the program
+// runs from download folders: it is loaded on first use, from the system folder only, never imported.
+struct Oleacc {
+    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+};
+
+const Oleacc& OleaccFromTheSystemFolder() {
+    static const Oleacc oleacc = [] {
+        Oleacc functions;
+        if (const HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+            functions.createStandard = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
+                reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
+            functions.resultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
+                reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
+        }
+        return functions;
+    }();
+    return oleacc;
+}
+
+}  // namespace
+
+LRESULT AnswerButtonAccessibility(HWND button, WPARAM wParam, LPARAM lParam) {
+    const Oleacc& oleacc = OleaccFromTheSystemFolder();
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || oleacc.createStandard == nullptr || oleacc.resultFromObject == nullptr) {
+        return 0;
+    }
+    IAccessible* standard = nullptr;
+    if (FAILED(oleacc.createStandard(button, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard)))) {
+        return 0;
+    }
+    auto* accessible = new AccessibleButton(button, standard);
+    const LRESULT answer = oleacc.resultFromObject(kIidAccessible, wParam, accessible);
+    accessible->Release();
+    return answer;
+}
+
+}  // namespace orv::win32

@@ -1,0 +1,195 @@
+// The real program as keyboard users and assistive technology reach it: typing in the list, Space over a
+// selection, and the buttons as a screen reader or voice control sees and presses them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+#include <thread>
+
+#include "driver.h"
+#include "registry_seed.h"
+#include "win32/accessible_button.h"
+
+namespace orv::e2e {
+namespace {
+
+using win32::kIidAccessible;
+
+const wchar_t* const kCaptions[] = {L"Help",
+                                    L"Select All Containing This Text",
+                                    L"Select All Not Containing This Text",
+                                    L"Unselect All",
+                                    L"Uninstall Selected Entry From Computer",
+                                    L"Refresh/Update \"Add Or Remove Programs\" List"};
+
+class KeyboardE2e : public ::testing::Test {
+protected:
+    void SetUp() override {
+        int key = 0;
+        for (const auto* name : {L"Delta Sync", L"Chess Club", L"Alpha Tool", L"Charlie Player", L"Bravo Editor"}) {
+            entries.add(L"k" + std::to_wstring(key++), name, L"C:\\un.exe");
+        }
+    }
+    // Rows by name: Alpha Tool, Bravo Editor, Charlie Player, Chess Club, Delta Sync.
+    std::vector<bool> ticks(const ProgramUnderTest& program) {
+        std::vector<bool> result;
+        for (const auto& row : program.rows()) result.push_back(row.checked);
+        return result;
+    }
+    SeededUninstallEntries entries;
+};
+
+TEST_F(KeyboardE2e, TypedLettersFocusAndSelectTheRowTheyBegin) {
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    const auto landsOn = [&](const std::wstring& letters, int row) {
+        Sleep(1000);  // a pause: the next letters start a new search
+        program.typeInList(letters);
+        return WaitUntil([&] { return program.focusedRow() == row && program.selectedRows() == std::vector<int>{row}; },
+                         10s);
+    };
+    EXPECT_TRUE(landsOn(L"che", 3));  // the prefix grows past "Charlie Player"
+    EXPECT_TRUE(landsOn(L"d", 4));
+    EXPECT_TRUE(landsOn(L"a", 0));
+    EXPECT_TRUE(landsOn(L"CH", 2));   // whatever the letter case
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelection) {
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    for (int row : {0, 2, 3}) program.setRowState(row, LVIS_SELECTED, LVIS_SELECTED);
+    program.setRowState(2, LVIS_FOCUSED, LVIS_FOCUSED);
+    program.pressKeyInList(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>{true, false, true, true, false}; }, 10s));
+    program.pressKeyInList(VK_SPACE);
+    EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
+}
+
+// COM on the test's thread, for the accessible objects of the program's buttons.
+class ComApartment {
+public:
+    ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+    ~ComApartment() { CoUninitialize(); }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+};
+
+struct Accessible {
+    explicit Accessible(HWND window) {
+        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible, reinterpret_cast<void**>(&object));
+    }
+    ~Accessible() {
+        if (object != nullptr) object->Release();
+    }
+    Accessible(const Accessible&) = delete;
+    Accessible& operator=(const Accessible&) = delete;
+    IAccessible* object = nullptr;
+};
+
+std::wstring Take(BSTR text) {
+    std::wstring result = text != nullptr ? text : L"";
+    SysFreeString(text);
+    return result;
+}
+
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatCanBePressed) {
+    ComApartment com;
+    SeededUninstallEntries entries;
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    for (const auto* caption : kCaptions) {
+        SCOPED_TRACE(std::string(caption, caption + wcslen(caption)));
+        const HWND button = program.control(caption);
+        Accessible accessible(button);
+        ASSERT_NE(accessible.object, nullptr);
+        VARIANT role;
+        ASSERT_EQ(accessible.object->get_accRole(Self(), &role), S_OK);
+        EXPECT_EQ(role.vt, VT_I4);
+        EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
+        BSTR name = nullptr;
+        EXPECT_EQ(accessible.object->get_accName(Self(), &name), S_OK);
+        EXPECT_EQ(Take(name), caption);
+        BSTR action = nullptr;
+        EXPECT_EQ(accessible.object->get_accDefaultAction(Self(), &action), S_OK);
+        EXPECT_EQ(Take(action), L"Press");
+        VARIANT state;
+        ASSERT_EQ(accessible.object->get_accState(Self(), &state), S_OK);
+        EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSABLE, 0);
+        EXPECT_EQ(state.lVal & STATE_SYSTEM_PRESSED, 0);
+        LONG left = 0, top = 0, width = 0, height = 0;
+        EXPECT_EQ(accessible.object->accLocation(&left, &top, &width, &height, Self()), S_OK);
+        RECT screen{};
+        GetWindowRect(button, &screen);
+        EXPECT_EQ(RECT({left, top, left + width, top + height}).left, screen.left);
+        EXPECT_EQ(width, screen.right - screen.left);
+        EXPECT_EQ(height, screen.bottom - screen.top);
+    }
+}
+
+TEST(AssistiveTechnologyE2e, PressingHelpReturnsAtOnceAndOpensItsBox) {
+    ComApartment com;
+    SeededUninstallEntries entries;
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    Accessible help(program.control(L"Help"));
+    ASSERT_NE(help.object, nullptr);
+    // Were the press to wait for the box it opens, this closes the box, and the test fails, not hangs.
+    std::atomic<bool> returned{false};
+    std::thread watchdog([&] {
+        if (WaitUntil([&] { return returned.load(); }, 15s)) return;
+        if (const HWND box = FindBox(L"Orvendale")) ProgramUnderTest::press(box, L"OK");
+    });
+    const HRESULT pressed = help.object->accDoDefaultAction(Self());
+    returned = true;
+    watchdog.join();
+    EXPECT_EQ(pressed, S_OK);
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = FindBox(L"Orvendale")) != nullptr; }, 10s));
+    EXPECT_EQ(ProgramUnderTest::read(box).text.rfind(L"Questions? Please contact Team Kestrune at ", 0), 0u);
+    ProgramUnderTest::press(box, L"OK");
+}
+
+// Tab moves the focus from the list to the first button, and a screen reader hears of it.
+TEST(AssistiveTechnologyE2e, FocusOnAButtonIsAnnouncedAsAFocusEvent) {
+    ComApartment com;
+    SeededUninstallEntries entries;
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    static HWND focused = nullptr;
+    focused = nullptr;
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child == CHILDID_SELF) focused = window;
+        },
+        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    program.pressKeyInList(VK_TAB);
+    const HWND uninstall = program.control(L"Uninstall Selected Entry From Computer");
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        return focused == uninstall;
+    }, 10s));
+    UnhookWinEvent(hook);
+    Accessible accessible(uninstall);
+    ASSERT_NE(accessible.object, nullptr);
+    VARIANT state;
+    ASSERT_EQ(accessible.object->get_accState(Self(), &state), S_OK);
+    EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSED, 0);
+}
+
+}  // namespace
+}  // namespace orv::e2e
