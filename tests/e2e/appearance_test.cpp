@@ -205,23 +205,35 @@ private:
     std::vector<DWORD> pixels_;
 };
 
-// A dark high-contrast scheme in the prefix's user settings, for programs started while it lives; the
-// settings as they were come back afterwards.
+// A dark high-contrast colour scheme for programs started while it lives, and the scheme as it was
+// afterwards. Wine reads the scheme from the prefix's user settings when a program starts; Windows
+// takes it from SetSysColors at once (and keeps the user's high-contrast setting to the user).
 class DarkHighContrastScheme {
 public:
     DarkHighContrastScheme() {
-        const wchar_t* colours = L"Control Panel\\Colors";
-        for (const auto& [name, value] : {std::pair{L"ButtonFace", L"0 0 0"}, {L"ButtonText", L"255 255 255"},
-                                          {L"ButtonShadow", L"128 128 128"}, {L"Window", L"0 0 0"},
-                                          {L"WindowText", L"255 255 255"}, {L"Hilight", L"26 235 255"},
-                                          {L"HilightText", L"0 0 0"}, {L"GrayText", L"63 242 63"}}) {
-            set(colours, name, value);
+        if (!RunningUnderWine()) {
+            std::vector<COLORREF> dark;
+            for (const auto& colour : kColours) {
+                saved_.push_back(GetSysColor(colour.index));
+                dark.push_back(colour.value);
+            }
+            apply(dark);
+            return;
+        }
+        for (const auto& colour : kColours) {
+            const std::wstring value = std::to_wstring(GetRValue(colour.value)) + L" " + std::to_wstring(GetGValue(colour.value)) +
+                                       L" " + std::to_wstring(GetBValue(colour.value));
+            set(L"Control Panel\\Colors", colour.name, value);
         }
         set(L"Control Panel\\Accessibility\\HighContrast", L"Flags", L"127");
         set(L"Control Panel\\Accessibility\\HighContrast", L"High Contrast Scheme", L"High Contrast Black");
     }
     ~DarkHighContrastScheme() {
-        for (auto it = saved_.rbegin(); it != saved_.rend(); ++it) {
+        if (!RunningUnderWine()) {
+            apply(saved_);
+            return;
+        }
+        for (auto it = settings_.rbegin(); it != settings_.rend(); ++it) {
             if (it->old) {
                 write(it->key, it->name, *it->old);
             } else {
@@ -233,7 +245,23 @@ public:
     DarkHighContrastScheme& operator=(const DarkHighContrastScheme&) = delete;
 
 private:
-    struct Saved {
+    struct Colour {
+        int index;
+        const wchar_t* name;
+        COLORREF value;
+    };
+    static constexpr Colour kColours[] = {
+        {COLOR_BTNFACE, L"ButtonFace", RGB(0, 0, 0)},       {COLOR_BTNTEXT, L"ButtonText", RGB(255, 255, 255)},
+        {COLOR_BTNSHADOW, L"ButtonShadow", RGB(128, 128, 128)}, {COLOR_WINDOW, L"Window", RGB(0, 0, 0)},
+        {COLOR_WINDOWTEXT, L"WindowText", RGB(255, 255, 255)}, {COLOR_HIGHLIGHT, L"Hilight", RGB(26, 235, 255)},
+        {COLOR_HIGHLIGHTTEXT, L"HilightText", RGB(0, 0, 0)},  {COLOR_GRAYTEXT, L"GrayText", RGB(63, 242, 63)},
+    };
+    static void apply(const std::vector<COLORREF>& values) {
+        std::vector<int> indexes;
+        for (const auto& colour : kColours) indexes.push_back(colour.index);
+        SetSysColors(static_cast<int>(indexes.size()), indexes.data(), values.data());
+    }
+    struct Setting {
         std::wstring key, name;
         std::optional<std::wstring> old;
     };
@@ -242,14 +270,15 @@ private:
         DWORD bytes = sizeof(old);
         const bool had = RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, old, &bytes) ==
                          ERROR_SUCCESS;
-        saved_.push_back({key, name, had ? std::optional<std::wstring>(old) : std::nullopt});
+        settings_.push_back({key, name, had ? std::optional<std::wstring>(old) : std::nullopt});
         write(key, name, value);
     }
     static void write(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
         RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
     }
-    std::vector<Saved> saved_;
+    std::vector<Setting> settings_;
+    std::vector<COLORREF> saved_;
 };
 
 // Wine reports high contrast as off whatever the settings say, so what shows here is the rule for a

@@ -1,5 +1,7 @@
 #include "driver.h"
 
+#include "registry_seed.h"
+
 #include <commctrl.h>
 
 #include <memory>
@@ -174,17 +176,31 @@ std::vector<ListRow> ProgramUnderTest::rows() const {
     const HWND listControl = list();
     const auto count = static_cast<int>(SendMessageW(listControl, LVM_GETITEMCOUNT, 0, 0));
     std::vector<ListRow> result;
-    for (int row = 0; row < count; ++row) {
+    for (int position = 0; position < count; ++position) {
         ListRow entry;
-        entry.text = remoteText(listControl, row, 0);
-        entry.uninstall = remoteText(listControl, row, 1);
-        entry.fileExists = remoteText(listControl, row, 2);
-        entry.keyName = remoteText(listControl, row, 3);
-        const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, row, LVIS_STATEIMAGEMASK);
+        entry.index = position;
+        entry.keyName = remoteText(listControl, position, 3);
+        if (!SeededUninstallEntries::IsSeeded(entry.keyName)) continue;
+        entry.text = remoteText(listControl, position, 0);
+        entry.uninstall = remoteText(listControl, position, 1);
+        entry.fileExists = remoteText(listControl, position, 2);
+        const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, position, LVIS_STATEIMAGEMASK);
         entry.checked = ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;
         result.push_back(std::move(entry));
     }
     return result;
+}
+
+int ProgramUnderTest::positionOf(int row) const {
+    return rows().at(static_cast<std::size_t>(row)).index;
+}
+
+int ProgramUnderTest::rowAt(int position) const {
+    const auto seeded = rows();
+    for (std::size_t row = 0; row < seeded.size(); ++row) {
+        if (seeded[row].index == position) return static_cast<int>(row);
+    }
+    return -1;
 }
 
 std::vector<ListColumn> ProgramUnderTest::columns() const {
@@ -209,12 +225,14 @@ std::vector<ListColumn> ProgramUnderTest::columns() const {
     return result;
 }
 
-void ProgramUnderTest::clickCheckBox(int rowIndex) const {
+void ProgramUnderTest::clickCheckBox(int row) const {
     const HWND listControl = list();
+    const int position = positionOf(row);
+    SendMessageW(listControl, LVM_ENSUREVISIBLE, position, FALSE);
     RemoteBuffer remote(process_, sizeof(RECT));
     RECT bounds{LVIR_BOUNDS, 0, 0, 0};
     remote.write(&bounds, sizeof(bounds));
-    SendMessageW(listControl, LVM_GETITEMRECT, rowIndex, reinterpret_cast<LPARAM>(remote.address()));
+    SendMessageW(listControl, LVM_GETITEMRECT, position, reinterpret_cast<LPARAM>(remote.address()));
     remote.read(&bounds, sizeof(bounds));
     const LPARAM at = MAKELPARAM(bounds.left + 8, (bounds.top + bounds.bottom) / 2);
     DWORD_PTR result = 0;
@@ -223,26 +241,30 @@ void ProgramUnderTest::clickCheckBox(int rowIndex) const {
 }
 
 int ProgramUnderTest::focusedRow() const {
-    return static_cast<int>(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    const auto position = static_cast<int>(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    return position < 0 ? -1 : rowAt(position);
 }
 
 std::vector<int> ProgramUnderTest::selectedRows() const {
-    std::vector<int> rows;
-    for (int row = -1; (row = static_cast<int>(SendMessageW(list(), LVM_GETNEXTITEM, static_cast<WPARAM>(row),
-                                                            LVNI_SELECTED))) >= 0;) {
-        rows.push_back(row);
+    const auto seeded = rows();
+    std::vector<int> selected;
+    for (std::size_t row = 0; row < seeded.size(); ++row) {
+        if (SendMessageW(list(), LVM_GETITEMSTATE, seeded[row].index, LVIS_SELECTED) != 0) {
+            selected.push_back(static_cast<int>(row));
+        }
     }
-    return rows;
+    return selected;
 }
 
-void ProgramUnderTest::setRowState(int rowIndex, UINT state, UINT mask) const {
+void ProgramUnderTest::setRowState(int row, UINT state, UINT mask) const {
+    const int position = positionOf(row);
     RemoteBuffer remote(process_, sizeof(LVITEMW));
     LVITEMW item{};
     item.state = state;
     item.stateMask = mask;
     remote.write(&item, sizeof(item));
     DWORD_PTR result = 0;
-    SendMessageTimeoutW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(rowIndex), reinterpret_cast<LPARAM>(remote.address()),
+    SendMessageTimeoutW(list(), LVM_SETITEMSTATE, static_cast<WPARAM>(position), reinterpret_cast<LPARAM>(remote.address()),
                         SMTO_NORMAL, 30000, &result);
 }
 

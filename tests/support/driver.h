@@ -13,6 +13,7 @@ namespace orv::e2e {
 using namespace std::chrono_literals;
 
 struct ListRow {
+    int index = 0;           // the row's position in the whole list
     std::wstring text;
     std::wstring uninstall;  // sub-item 1
     std::wstring fileExists; // sub-item 2
@@ -59,12 +60,15 @@ public:
     // this does not wait for a posted click: use clickAndWait, or wait for the state that is expected.
     void waitIdle(std::chrono::milliseconds timeout = 30s) const;
 
+    // The rows of the entries that the tests seeded, in list order. Rows are counted (0, 1, ...) among
+    // these everywhere below: a Windows machine lists its own programs too, which tests pass over.
     std::vector<ListRow> rows() const;
     std::vector<ListColumn> columns() const;
-    // Clicks the check box of a row (0-based), as a person would; it toggles the tick.
+    // Clicks the check box of a row, as a person would; it toggles the tick.
     void clickCheckBox(int rowIndex) const;
-    // What another program sees and does through the list's own messages: the focused and selected
-    // rows (0-based), a tick or a selection set with LVM_SETITEMSTATE (row -1: every row), letters typed.
+    // What another program sees and does through the list's own messages: the focused (-1: none or
+    // another) and selected rows, a tick or a selection set with LVM_SETITEMSTATE, letters typed, keys
+    // pressed. (Never every row at once: on a Windows machine the list holds its own programs too.)
     int focusedRow() const;
     std::vector<int> selectedRows() const;
     void setRowState(int rowIndex, UINT state, UINT mask) const;
@@ -89,6 +93,8 @@ public:
 
 private:
     std::wstring remoteText(HWND list, int row, int subItem) const;
+    int positionOf(int row) const;  // in the whole list
+    int rowAt(int position) const;  // -1 when the position holds no seeded row
 
     HANDLE process_ = nullptr;
     DWORD processId_ = 0;

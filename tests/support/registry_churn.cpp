@@ -1,5 +1,6 @@
 // Another program changing the uninstall entries while Orvendale reads them: for the given number of
-// seconds it adds and removes entries named "churn-N" under the 64-bit uninstall key.
+// seconds it adds and removes entries named "churn-N" under the current user's uninstall key, where the
+// tests put their own.
 //   registry_churn.exe SECONDS
 #include <windows.h>
 
@@ -12,18 +13,18 @@ int wmain(int argc, wchar_t** argv) {
     for (unsigned round = 0; GetTickCount64() < end; ++round) {
         const std::wstring added = root + std::to_wstring(round % 50);
         HKEY key = nullptr;
-        if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, added.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_64KEY,
-                            nullptr, &key, nullptr) == ERROR_SUCCESS) {
+        if (RegCreateKeyExW(HKEY_CURRENT_USER, added.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr) ==
+            ERROR_SUCCESS) {
             const wchar_t name[] = L"Churning Entry";
             RegSetValueExW(key, L"DisplayName", 0, REG_SZ, reinterpret_cast<const BYTE*>(name), sizeof(name));
             RegSetValueExW(key, L"UninstallString", 0, REG_SZ, reinterpret_cast<const BYTE*>(name), sizeof(name));
             RegCloseKey(key);
         }
         const std::wstring removed = root + std::to_wstring((round + 25) % 50);
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, removed.c_str(), KEY_WOW64_64KEY, 0);
+        RegDeleteKeyW(HKEY_CURRENT_USER, removed.c_str());
     }
     for (unsigned i = 0; i < 50; ++i) {
-        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, (root + std::to_wstring(i)).c_str(), KEY_WOW64_64KEY, 0);
+        RegDeleteKeyW(HKEY_CURRENT_USER, (root + std::to_wstring(i)).c_str());
     }
     return 0;
 }

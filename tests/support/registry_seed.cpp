@@ -1,5 +1,6 @@
 #include "registry_seed.h"
 
+#include <set>
 #include <stdexcept>
 
 #include "inventory/refresh_list.h"
@@ -21,12 +22,22 @@ HKEY CreateEntry(RegistrySource source, const std::wstring& keyName) {
     return key;
 }
 
-}  // namespace
+// Every key name a test of this run seeded or adopted; a row of another key is the machine's own.
+std::set<std::wstring>& SeededKeyNames() {
+    static std::set<std::wstring> names;
+    return names;
+}
 
-SeededUninstallEntries::SeededUninstallEntries() { clearAll(); }
-SeededUninstallEntries::~SeededUninstallEntries() { clearAll(); }
+// An entry with all it holds, in the source's own registry view.
+void DeleteEntry(RegistrySource source, const std::wstring& keyName) {
+    HKEY uninstall = nullptr;
+    if (RegOpenKeyExW(RootOf(source), kUninstallKey, 0, KEY_ALL_ACCESS | ViewOf(source), &uninstall) == ERROR_SUCCESS) {
+        RegDeleteTreeW(uninstall, keyName.c_str());
+        RegCloseKey(uninstall);
+    }
+}
 
-void SeededUninstallEntries::clearAll() {
+void ClearEverySource() {
     for (const auto source : kUninstallSources) {
         HKEY key = nullptr;
         if (RegOpenKeyExW(RootOf(source), kUninstallKey, 0, KEY_ALL_ACCESS | ViewOf(source), &key) == ERROR_SUCCESS) {
@@ -36,8 +47,33 @@ void SeededUninstallEntries::clearAll() {
     }
 }
 
+}  // namespace
+
+bool RunningUnderWine() {
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+}
+
+SeededUninstallEntries::SeededUninstallEntries() {
+    if (RunningUnderWine()) ClearEverySource();
+}
+
+SeededUninstallEntries::~SeededUninstallEntries() {
+    for (const auto& [source, keyName] : made_) DeleteEntry(source, keyName);
+}
+
+void SeededUninstallEntries::remember(const std::wstring& keyName, RegistrySource source) {
+    made_.emplace_back(source, keyName);
+    SeededKeyNames().insert(keyName);
+}
+
+bool SeededUninstallEntries::IsSeeded(const std::wstring& keyName) {
+    return SeededKeyNames().count(keyName) != 0;
+}
+
 void SeededUninstallEntries::removeUninstallKeys() {
-    clearAll();
+    if (!RunningUnderWine()) throw std::logic_error("only a Wine prefix of the tests' own may lose its uninstall keys");
+    ClearEverySource();
     for (const auto source : kUninstallSources) {
         RegDeleteKeyExW(RootOf(source), kUninstallKey, ViewOf(source), 0);
     }
@@ -45,6 +81,7 @@ void SeededUninstallEntries::removeUninstallKeys() {
 
 void SeededUninstallEntries::setRaw(const std::wstring& keyName, const std::wstring& valueName, DWORD type,
                                     const void* data, DWORD bytes, RegistrySource source) {
+    remember(keyName, source);
     HKEY key = CreateEntry(source, keyName);
     RegSetValueExW(key, valueName.c_str(), 0, type, static_cast<const BYTE*>(data), bytes);
     RegCloseKey(key);
@@ -61,9 +98,12 @@ void SeededUninstallEntries::add(const std::wstring& keyName, const std::wstring
     setString(keyName, kUninstallStringValue, command, commandType, source);
 }
 
+void SeededUninstallEntries::adopt(const std::wstring& keyName, RegistrySource source) {
+    remember(keyName, source);
+}
+
 void SeededUninstallEntries::remove(const std::wstring& keyName, RegistrySource source) {
-    const std::wstring path = std::wstring(kUninstallKey) + L"\\" + keyName;
-    RegDeleteKeyExW(RootOf(source), path.c_str(), ViewOf(source), 0);
+    DeleteEntry(source, keyName);
 }
 
 }  // namespace orv::e2e

@@ -1,15 +1,23 @@
-// Writes uninstall entries into the test prefix's registry. Only tests write the registry.
+// Writes uninstall entries for the tests. Only tests write the registry. Under Wine the registry is the
+// test prefix's own; on a Windows machine it is the machine's, whose own entries the tests leave alone.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "ports/registry.h"
 
 namespace orv::e2e {
 
-// Removes every uninstall entry of all three sources on construction and again on destruction.
+// True under Wine, false on Windows itself.
+bool RunningUnderWine();
+
+// The uninstall entries of one test, in the current user's uninstall key unless a case needs the
+// machine's. What it made or adopted goes again on destruction; under Wine, whose prefix belongs to the
+// tests, it also starts from an empty registry.
 class SeededUninstallEntries {
 public:
     SeededUninstallEntries();
@@ -18,16 +26,25 @@ public:
     SeededUninstallEntries& operator=(const SeededUninstallEntries&) = delete;
 
     void add(const std::wstring& keyName, const std::wstring& displayName, const std::wstring& command,
-             RegistrySource source = RegistrySource::Machine64, DWORD commandType = REG_SZ);
+             RegistrySource source = RegistrySource::CurrentUser, DWORD commandType = REG_SZ);
     // Stores raw bytes under a value name of an entry (created when missing).
     void setRaw(const std::wstring& keyName, const std::wstring& valueName, DWORD type, const void* data,
-                DWORD bytes, RegistrySource source = RegistrySource::Machine64);
+                DWORD bytes, RegistrySource source = RegistrySource::CurrentUser);
     void setString(const std::wstring& keyName, const std::wstring& valueName, const std::wstring& text,
-                   DWORD type = REG_SZ, RegistrySource source = RegistrySource::Machine64);
-    void remove(const std::wstring& keyName, RegistrySource source = RegistrySource::Machine64);
-    // Deletes the uninstall key itself in every source.
+                   DWORD type = REG_SZ, RegistrySource source = RegistrySource::CurrentUser);
+    // An entry that a real installer makes for the test: it is the test's to see and to remove.
+    void adopt(const std::wstring& keyName, RegistrySource source);
+    void remove(const std::wstring& keyName, RegistrySource source = RegistrySource::CurrentUser);
+
+    // Deletes the uninstall key itself in every source. Only under Wine: it throws on Windows.
     static void removeUninstallKeys();
-    static void clearAll();
+    // Whether the entry is one that this test run made or adopted, not one of the machine's own.
+    static bool IsSeeded(const std::wstring& keyName);
+
+private:
+    void remember(const std::wstring& keyName, RegistrySource source);
+
+    std::vector<std::pair<RegistrySource, std::wstring>> made_;
 };
 
 }  // namespace orv::e2e

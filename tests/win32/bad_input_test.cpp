@@ -19,9 +19,11 @@ using e2e::SeededUninstallEntries;
 
 class BadInputTest : public ::testing::Test {
 protected:
+    // The test's own rows: a Windows machine lists its own programs too.
     void refresh() {
         reporter.reports.clear();
         RefreshList({registry, list, textCase, reporter});
+        std::erase_if(list.rows, [](const testing::FakeRow& row) { return !SeededUninstallEntries::IsSeeded(row.subItems[3]); });
     }
     SeededUninstallEntries entries;
     WindowsRegistry registry;
@@ -75,11 +77,8 @@ TEST_F(BadInputTest, EntriesThatStayAreListedWhileAnotherProgramAddsAndRemovesOt
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &churn));
     for (int run = 0; run < 10; ++run) {
         refresh();
-        int stable = 0;
-        for (const auto& row : list.rows) {
-            if (row.text.rfind(L"Stable ", 0) == 0) ++stable;
-        }
-        EXPECT_EQ(stable, kStable) << "refresh " << run;
+        const auto stable = list.rows.size();  // the churning entries are not the test's own
+        EXPECT_EQ(stable, static_cast<std::size_t>(kStable)) << "refresh " << run;
         EXPECT_TRUE(reporter.reports.empty());
     }
     WaitForSingleObject(churn.hProcess, 30000);
