@@ -10,9 +10,9 @@ execute_process(COMMAND ${TOOLCHAIN_PREFIX}-g++-posix -print-libgcc-file-name
                 OUTPUT_VARIABLE libgcc OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 get_filename_component(gcc_dir ${libgcc} DIRECTORY)
 set(libstdcxx ${gcc_dir}/include/c++)
-set(CMAKE_CXX_FLAGS_INIT
-    "-nostdinc++ -isystem ${libstdcxx} -isystem ${libstdcxx}/${TOOLCHAIN_PREFIX} -isystem ${libstdcxx}/backward")
-# The compile flags above reach the link line too, where they mean nothing.
-set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir} -Wno-unused-command-line-argument")
+# Not in CMAKE_CXX_FLAGS, so that flags given on the command line do not lose them.
+add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-nostdinc++>)
+set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${libstdcxx} ${libstdcxx}/${TOOLCHAIN_PREFIX} ${libstdcxx}/backward)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir}")
 # std::thread of that library rests on winpthreads.
 set(CMAKE_CXX_STANDARD_LIBRARIES "-lpthread")

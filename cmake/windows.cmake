@@ -7,6 +7,8 @@ if(MSVC)
   set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
   add_compile_options(/guard:cf)
   add_link_options(/guard:cf /DYNAMICBASE /HIGHENTROPYVA /NXCOMPAT)
+  # The program carries its own manifest in its resources; the linker must not add a second one.
+  add_link_options(/MANIFEST:NO)
 else()
   add_link_options(-static -static-libgcc -static-libstdc++
                    -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)

@@ -56,7 +56,7 @@ public:
     void ButtonMouseMove();
     void SurfaceMouseMove();  // the window's background or the list
 
-    const std::wstring& applicationTitle() const { return applicationTitle_; }
+    [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
 
 private:
     void refreshList();

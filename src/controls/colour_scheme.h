@@ -42,11 +42,11 @@ struct ButtonSkin {
 };
 
 struct ButtonColours {
-    Rgb face;
-    Rgb text;
-    Rgb hot;      // the face under the pointer
-    Rgb pressed;  // the face while pressed
-    Rgb border;
+    Rgb face = kWhiteRgb;
+    Rgb text = 0;
+    Rgb hot = kWhiteRgb;      // the face under the pointer
+    Rgb pressed = kWhiteRgb;  // the face while pressed
+    Rgb border = 0;
     std::optional<Rgb> focus;  // a solid focus frame; empty: the system's dotted focus rectangle
 };
 
@@ -63,8 +63,8 @@ ButtonColours ChooseButtonColours(const ColourScheme& scheme, const ButtonSkin& 
 // (high contrast, or a scheme that is unreadable on white); otherwise the skin's, or nothing (the
 // header's own look).
 struct HeaderColours {
-    Rgb face;
-    Rgb text;
+    Rgb face = kWhiteRgb;
+    Rgb text = 0;
 };
 std::optional<HeaderColours> ChooseHeaderColours(const ColourScheme& scheme, std::optional<Rgb> skinFace,
                                                  std::optional<Rgb> skinText);

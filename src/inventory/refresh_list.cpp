@@ -117,9 +117,8 @@ private:
             if (result == EnumerationResult::Found) {  // 116; 118 and 120 have nothing left to cut
                 unreadableInARow = 0;
                 names.push_back(std::move(name));
-            } else if (result == EnumerationResult::NoMoreItems) {
-                more = false;
-            } else if (++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
+            } else if (result == EnumerationResult::NoMoreItems ||
+                       ++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
                 more = false;
             }
             trap_.step(176, [&] { ++index; });

@@ -11,8 +11,8 @@ class Failure : public std::exception {
 public:
     explicit Failure(std::wstring description) : description_(std::move(description)) {}
 
-    const std::wstring& description() const noexcept { return description_; }
-    const char* what() const noexcept override { return "Orvendale failure (see description)"; }
+    [[nodiscard]] const std::wstring& description() const noexcept { return description_; }
+    [[nodiscard]] const char* what() const noexcept override { return "Orvendale failure (see description)"; }
 
 private:
     std::wstring description_;

@@ -30,10 +30,10 @@ struct SkinOptions {
     std::int32_t word = 0;        // bit 0: skin the controls, not only the window
     bool hotTracking = false;     // buttons light up in the "hot" colour under the pointer
     bool skinListHeader = false;  // the list's column header takes the "list.header" colour
-    bool skinsControls() const { return (word & 1) != 0; }
+    [[nodiscard]] bool skinsControls() const { return (word & 1) != 0; }
 };
 
-inline constexpr std::size_t kMaxSkinFileBytes = 64 * 1024;
+inline constexpr std::size_t kMaxSkinFileBytes = std::size_t{64} * 1024;
 
 // Parses a skin file's bytes; throws Failure naming `fileName`, the line and the problem.
 Skin ParseSkin(std::string_view bytes, const std::wstring& fileName);

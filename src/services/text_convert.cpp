@@ -61,7 +61,7 @@ std::string NarrowToUtf8(std::wstring_view wide) {
     std::string out;
     out.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
-        char32_t cp = static_cast<char32_t>(wide[i]);
+        auto cp = static_cast<char32_t>(wide[i]);
         if (sizeof(wchar_t) == 2 && cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() &&
             wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<char32_t>(wide[i + 1]) - 0xDC00);

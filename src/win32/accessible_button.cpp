@@ -21,8 +21,9 @@ void SetLong(VARIANT* out, LONG value) {
 }
 
 // Our answers for role, name, state and default action; everything else (parent, location,
-// navigation, hit testing) comes from the system's own proxy for the window.
-class AccessibleButton final : public IAccessible {
+// navigation, hit testing) comes from the system's own proxy for the window. Like every COM object
+// it deletes itself when its last reference goes, so its destructor is private.
+class AccessibleButton final : public IAccessible {  // NOLINT(cppcoreguidelines-virtual-class-destructor)
 public:
     AccessibleButton(HWND button, IAccessible* standard) : button_(button), standard_(standard) {}
     AccessibleButton(const AccessibleButton&) = delete;

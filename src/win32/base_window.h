@@ -13,13 +13,13 @@ void ReportUnexpectedFailure() noexcept;
 template <class Derived>
 class BaseWindow {
 public:
-    HWND hwnd() const noexcept { return hwnd_; }
+    [[nodiscard]] HWND hwnd() const noexcept { return hwnd_; }
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
 
 protected:
     BaseWindow() = default;
     ~BaseWindow() = default;
-    BaseWindow(const BaseWindow&) = delete;
-    BaseWindow& operator=(const BaseWindow&) = delete;
 
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;

@@ -17,11 +17,9 @@ constexpr int kEditId = 101;
 class DialogTemplate {
 public:
     DialogTemplate(DWORD style, short width, short height, const wchar_t* font, WORD pointSize) {
-        align();
         add32(style);
         add32(0);  // extended style
-        countAt_ = words_.size();
-        add16(0);  // item count, filled in as items are added
+        add16(0);  // item count (at kItemCountAt), filled in as items are added
         add16(0);
         add16(0);  // x, y: DS_CENTER places it
         add16(static_cast<WORD>(width));
@@ -47,7 +45,7 @@ public:
         add16(atomClass);
         addText(text);
         add16(0);  // no creation data
-        ++words_[countAt_];
+        ++words_[kItemCountAt];
     }
 
     const DLGTEMPLATE* get() {
@@ -68,8 +66,9 @@ private:
         if (words_.size() % 2 != 0) add16(0);
     }
 
+    // The item count follows the style and the extended style, two 32-bit values.
+    static constexpr std::size_t kItemCountAt = 4;
     std::vector<WORD> words_;
-    std::size_t countAt_ = 0;
 };
 
 constexpr WORD kButtonAtom = 0x0080;

@@ -42,7 +42,8 @@ void ListViewProgramList::addColumn(const std::wstring& header) {
     column.mask = LVCF_TEXT | LVCF_FMT | LVCF_SUBITEM | LVCF_WIDTH;
     column.fmt = LVCFMT_LEFT;
     column.cx = twipsToPixels_(1440);
-    column.pszText = const_cast<wchar_t*>(header.c_str());
+    std::wstring text = header;  // the structure takes a writable text
+    column.pszText = text.data();
     column.iSubItem = position;
     if (SendMessageW(list_, LVM_INSERTCOLUMNW, position, reinterpret_cast<LPARAM>(&column)) != position) {
         Refused(L"add a column");

@@ -53,7 +53,7 @@ private:
     };
 
     Row& at(std::size_t row);
-    std::string sortKeyOf(const std::wstring& text) const;
+    [[nodiscard]] std::string sortKeyOf(const std::wstring& text) const;
     void sortRows();
     void showRowCount();
     void repaintRow(std::size_t index);

@@ -150,7 +150,8 @@ void MainWindowFrame::createControls() {
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = hwnd();
     tool.uId = reinterpret_cast<UINT_PTR>(list_);
-    tool.lpszText = const_cast<wchar_t*>(kListTooltip);
+    std::wstring tooltipText = kListTooltip;  // the structure takes a writable text
+    tool.lpszText = tooltipText.data();
     SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     applyFonts();
     applyColours();

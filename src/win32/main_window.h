@@ -43,11 +43,11 @@ public:
     // high contrast is on).
     void applySkin(const Skin& skin, const SkinOptions& options);
 
-    HWND list() const { return list_; }
+    [[nodiscard]] HWND list() const { return list_; }
     // Who answers the list's notifications about its rows.
     void setListNotify(std::function<std::optional<LRESULT>(NMHDR&)> handler) { listNotify_ = std::move(handler); }
     PushButton& button(int number) { return buttons_[static_cast<std::size_t>(number)]; }
-    int twipsToPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+    [[nodiscard]] int twipsToPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
 
     // MainWindow
     void setCaption(const std::wstring& caption) override;
@@ -66,10 +66,10 @@ private:
     void createFonts();
     void layout();
     void applyFonts();
-    HCURSOR cursorForSetting() const;
+    [[nodiscard]] HCURSOR cursorForSetting() const;
     // Gives every control its colours for the current colour scheme and skin, and repaints.
     void applyColours();
-    HBRUSH backgroundBrush() const;
+    [[nodiscard]] HBRUSH backgroundBrush() const;
     LRESULT paintHeaderItem(NMCUSTOMDRAW& draw);
     static LRESULT CALLBACK ListSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR data) noexcept;

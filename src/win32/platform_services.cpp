@@ -82,11 +82,9 @@ bool WindowsShell::isFile(const std::wstring& path) {
 std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {
     constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
     WIN32_FIND_DATAW found{};
-    UniqueFind search(FindFirstFileW(path.c_str(), &found));
-    if (search.get() == INVALID_HANDLE_VALUE) {
-        search.release();
-        return {};
-    }
+    const HANDLE first = FindFirstFileW(path.c_str(), &found);
+    if (first == INVALID_HANDLE_VALUE) return {};
+    UniqueFind search(first);
     do {
         if ((found.dwFileAttributes & kNotOrdinary) == 0) {
             return found.cFileName;

@@ -36,7 +36,7 @@ private:
     void trackLeave();
     void setHot(bool hot);
     void drawFocusMark(HDC dc, const RECT& area, COLORREF face);
-    UINT shownState() const;
+    [[nodiscard]] UINT shownState() const;
 
     HFONT font_ = nullptr;
     ButtonColours colours_ = ChooseButtonColours({}, {});

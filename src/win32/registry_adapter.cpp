@@ -58,7 +58,7 @@ public:
         std::wstring units(256, L'\0');
         for (;;) {
             DWORD type = 0;
-            DWORD bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+            auto bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
             const LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
                                                     reinterpret_cast<BYTE*>(units.data()), &bytes);
             if (status == ERROR_MORE_DATA) {

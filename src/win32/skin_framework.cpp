@@ -22,12 +22,10 @@ const T& ArgumentAs(const std::vector<DispatchValue>& arguments, std::size_t ind
 }
 
 std::string ReadSkinBytes(const std::wstring& path) {
-    UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) {
-        file.release();
-        ThrowLastError(L"The skin file \"" + path + L"\" cannot be read");
-    }
+    const HANDLE opened =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) ThrowLastError(L"The skin file \"" + path + L"\" cannot be read");
+    UniqueHandle file(opened);
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) ThrowLastError(L"The skin file \"" + path + L"\" cannot be read");
     if (size.QuadPart > static_cast<LONGLONG>(kMaxSkinFileBytes)) {

@@ -162,12 +162,11 @@ TEST_F(AppearanceE2e, HiddenOrSystemSkinFileIsIgnored) {
     }
 }
 
-// The pixels of a window on the screen, row by row, as 0x00BBGGRR.
+// The pixels of a window, or of a rectangle of the screen, as they show now.
 class ScreenPixels {
 public:
-    explicit ScreenPixels(HWND window) {
-        RECT rect{};
-        GetWindowRect(window, &rect);
+    explicit ScreenPixels(HWND window) : ScreenPixels(WindowRectOf(window)) {}
+    explicit ScreenPixels(const RECT& rect) {
         width_ = rect.right - rect.left;
         height_ = rect.bottom - rect.top;
         pixels_.resize(static_cast<std::size_t>(width_ * height_));
@@ -199,7 +198,16 @@ public:
         return strongest;
     }
 
+    bool operator==(const ScreenPixels& other) const { return pixels_ == other.pixels_; }
+    // Whether anything is drawn: not every pixel alike.
+    bool inked() const { return std::any_of(pixels_.begin(), pixels_.end(), [&](DWORD p) { return p != pixels_.front(); }); }
+
 private:
+    static RECT WindowRectOf(HWND window) {
+        RECT rect{};
+        GetWindowRect(window, &rect);
+        return rect;
+    }
     int width_ = 0;
     int height_ = 0;
     std::vector<DWORD> pixels_;
@@ -301,6 +309,41 @@ TEST_F(AppearanceE2e, UnderADarkHighContrastSchemeEveryCaptionAndHeaderReads) {
     const ScreenPixels headerPixels(header);
     const COLORREF headerFace = headerPixels.at(headerPixels.width() / 2, 2);
     EXPECT_GE(headerPixels.strongestContrast(headerFace, {2, 2, 200, headerPixels.height() - 2}), kReadableContrast);
+}
+
+// Names in other scripts draw as their own glyphs: two names of as many characters look different only
+// when real glyphs are drawn, not the same empty boxes. (Wine's GDI draws no character beyond the
+// Basic Multilingual Plane, whatever the font, so the symbols here are from within it.)
+TEST_F(AppearanceE2e, ChineseNamesAndSymbolsDrawAsGlyphsNotBoxes) {
+    const std::pair<const wchar_t*, const wchar_t*> pairs[] = {
+        {L"\u73ca\u745a\u8f93\u5165\u6cd5", L"\u5c71\u6c34\u753b\u7b14\u8bb0"},  // two Chinese names
+        {L"Weather \u2600", L"Weather \u2602"},                                  // a sun, an umbrella
+    };
+    int key = 0;
+    for (const auto& [first, second] : pairs) {
+        entries.add(L"script" + std::to_wstring(key++), first, L"C:\\a.exe");
+        entries.add(L"script" + std::to_wstring(key++), second, L"C:\\b.exe");
+    }
+    ProgramUnderTest program(folder.exe());
+    ASSERT_NE(program.mainWindow(), nullptr);
+    SettleAndPaint(program);
+    // The first 120 pixels of the row's name, where the glyphs are.
+    const auto pixelsOf = [&](const std::wstring& name) {
+        RECT label{};
+        for (const auto& row : program.rows()) {
+            if (row.text == name) label = program.rowLabelRect(row.index);
+        }
+        MapWindowPoints(program.list(), HWND_DESKTOP, reinterpret_cast<POINT*>(&label), 2);
+        label.right = label.left + 120;
+        Sleep(300);  // the row scrolled into view has been painted
+        return ScreenPixels(label);
+    };
+    for (const auto& [first, second] : pairs) {
+        const ScreenPixels a = pixelsOf(first);
+        const ScreenPixels b = pixelsOf(second);
+        EXPECT_TRUE(a.inked());
+        EXPECT_FALSE(a == b) << "the two names draw alike: boxes, not glyphs";
+    }
 }
 
 // The cursor shown with the pointer at a point of a window's client area (by default inside a

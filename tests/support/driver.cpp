@@ -279,6 +279,16 @@ void ProgramUnderTest::pressKeyInList(WORD virtualKey) const {
     PostMessageW(list(), WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+RECT ProgramUnderTest::rowLabelRect(int position) const {
+    SendMessageW(list(), LVM_ENSUREVISIBLE, position, FALSE);
+    RemoteBuffer remote(process_, sizeof(RECT));
+    RECT label{LVIR_LABEL, 0, 0, 0};
+    remote.write(&label, sizeof(label));
+    SendMessageW(list(), LVM_GETITEMRECT, position, reinterpret_cast<LPARAM>(remote.address()));
+    remote.read(&label, sizeof(label));
+    return label;
+}
+
 RECT ProgramUnderTest::controlRect(HWND control) const {
     RECT rect{};
     GetWindowRect(control, &rect);

@@ -74,6 +74,9 @@ public:
     void setRowState(int rowIndex, UINT state, UINT mask) const;
     void typeInList(const std::wstring& letters) const;
     void pressKeyInList(WORD virtualKey) const;
+    // Where the list draws the name of the row at a position of the whole list (ListRow::index), in the
+    // list's client coordinates.
+    RECT rowLabelRect(int position) const;
     // The rectangle of a control in the main window's client coordinates, in pixels.
     RECT controlRect(HWND control) const;
 

@@ -39,7 +39,7 @@ constexpr DemoProgram kPrograms[] = {
     {L"Fotoplenka", L"\u0424\u043e\u0442\u043e\u043f\u043b\u0451\u043d\u043a\u0430 \u0420\u0435\u0434\u0430\u043a\u0442\u043e\u0440", L"\"C:\\Program Files\\Fotoplenka\\unins000.exe\" /entry=Fotoplenka", REG_SZ, Machine64},
     {L"Shanhu", L"\u73ca\u745a\u8f93\u5165\u6cd5", L"\"C:\\Program Files\\Shanhu\\uninstall.exe\" /entry=Shanhu", REG_SZ, Machine32},
     {L"Gezgin", L"Gezgin Harita \u00c7\u0131kt\u0131s\u0131", L"\"C:\\Program Files\\Gezgin\\unins000.exe\" /entry=Gezgin", REG_SZ, Machine64},
-    {L"Sunnybrook", L"Sunnybrook Stickers \U0001F33B", L"\"C:\\Program Files\\Sunnybrook\\unins000.exe\" /entry=Sunnybrook", REG_SZ, User},
+    {L"Sunnybrook", L"Sunnybrook Stickers \u2600", L"\"C:\\Program Files\\Sunnybrook\\unins000.exe\" /entry=Sunnybrook", REG_SZ, User},
     {L"Wrenfield Office", L"Wrenfield Office Suite 2019", L"\"C:\\Program Files\\Wrenfield Office\\unins000.exe\" /entry=Wrenfield Office", REG_SZ, Machine64},
     {L"{4F6D2B1A-8E3C-4B7D-A9E1-2C5F7D3B9A80}", L"Wrenfield Office Proofing Tools", L"MsiExec.exe /X{4F6D2B1A-8E3C-4B7D-A9E1-2C5F7D3B9A80}", REG_SZ, Machine64},
     {L"Larkspur", L"Larkspur Backup Agent", L"\"C:\\Program Files\\Larkspur\\unins000.exe\" /entry=Larkspur", REG_SZ, Machine64},
