@@ -111,7 +111,7 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatCanBeP
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
     for (const auto* caption : kCaptions) {
-        SCOPED_TRACE(std::string(caption, caption + wcslen(caption)));
+        SCOPED_TRACE(caption);
         const HWND button = program.control(caption);
         Accessible accessible(button);
         ASSERT_NE(accessible.object, nullptr);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <utility>
@@ -49,7 +50,7 @@ public:
 
 private:
     static void write(const std::wstring& file, const std::string& bytes) {
-        std::ofstream out(std::string(file.begin(), file.end()), std::ios::binary);
+        std::ofstream out(std::filesystem::path(file), std::ios::binary);
         out << bytes;
     }
     void remove() {
@@ -148,7 +149,7 @@ TEST_F(AppearanceE2e, BrokenSkinIsReportedOnceWithFileAndLineThenTheDesignedLook
 
 TEST_F(AppearanceE2e, HiddenOrSystemSkinFileIsIgnored) {
     const std::wstring skins = ExecutableFolder() + L"\\skins\\dark.cjs";
-    std::ifstream dark(std::string(skins.begin(), skins.end()));
+    std::ifstream dark{std::filesystem::path(skins)};
     const std::string darkSkin(std::istreambuf_iterator<char>(dark), {});
     for (const DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
         folder.putSkin(darkSkin, attribute);
@@ -303,7 +304,7 @@ TEST_F(AppearanceE2e, UnderADarkHighContrastSchemeEveryCaptionAndHeaderReads) {
         const ScreenPixels button(program.control(caption));
         const COLORREF face = button.at(8, 1);
         EXPECT_GE(button.strongestContrast(face, {4, 4, button.width() - 4, button.height() - 4}), kReadableContrast)
-            << std::string(caption, caption + wcslen(caption));
+            << caption;
     }
     const HWND header = reinterpret_cast<HWND>(SendMessageW(program.list(), LVM_GETHEADER, 0, 0));
     const ScreenPixels headerPixels(header);
@@ -375,7 +376,7 @@ TEST_F(AppearanceE2e, HandCursorShowsOverEveryButtonAndTheArrowOverTheList) {
                                 L"Unselect All", L"Uninstall Selected Entry From Computer",
                                 L"Refresh/Update \"Add Or Remove Programs\" List"}) {
         const HCURSOR over = CursorAt(program.control(caption));
-        EXPECT_NE(over, arrow) << std::string(caption, caption + wcslen(caption));
+        EXPECT_NE(over, arrow) << caption;
         EXPECT_NE(over, nullptr);
         EXPECT_EQ(over, CursorAt(program.control(L"Help")));  // the one hand everywhere
     }

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <optional>
@@ -77,7 +78,7 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
         {L"Orvendale Sample Package", {L"{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", L"Orvendale Sample Package"}},
     };
     for (const auto& [name, where] : removed) {
-        ASSERT_TRUE(EntryExists(where.first)) << std::string(name.begin(), name.end());
+        ASSERT_TRUE(EntryExists(where.first)) << name;
         ASSERT_TRUE(FolderExists(where.second));
     }
 
@@ -95,7 +96,7 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
         const std::wstring& key = entry.second.first;
         const std::wstring& folder = entry.second.second;
         EXPECT_TRUE(WaitUntil([&] { return !EntryExists(key) && !FolderExists(folder); }, 90s))
-            << std::string(entry.first.begin(), entry.first.end());
+            << entry.first;
     }
     program.clickAndWait(kRefresh);
     const auto rows = program.rows();
@@ -157,7 +158,7 @@ protected:
     }
     // The ids the probes logged, in the order they started.
     std::vector<std::string> startedIds() {
-        std::ifstream in(std::string(log.begin(), log.end()));
+        std::ifstream in{std::filesystem::path(log)};
         std::vector<std::pair<unsigned long long, std::string>> lines;
         unsigned long long started = 0;
         std::string id;
@@ -177,7 +178,7 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
     ProgramUnderTest program;
     for (int position : {9, 2, 5}) program.clickCheckBox(position - 1);
     program.clickAndWait(kUninstall);
-    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() == 3; }, 30s));
+    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() >= 3; }, 30s));
     EXPECT_EQ(startedIds(), (std::vector<std::string>{"2", "5", "9"}));
     EXPECT_TRUE(program.dialogs().empty());
     const auto rows = program.rows();
@@ -212,7 +213,7 @@ TEST_F(LaunchOrderE2e, MissingProgramIsReportedOnceAndTheRowsAfterItStillStart) 
     EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"});
     EXPECT_EQ(program.dialogs().size(), 1u);
     ProgramUnderTest::press(box, L"OK");
-    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() == 1; }, 30s));
+    EXPECT_TRUE(WaitUntil([&] { return startedIds().size() >= 1; }, 30s));
     EXPECT_EQ(startedIds(), std::vector<std::string>{"2"});
     program.waitIdle();
     EXPECT_TRUE(program.dialogs().empty());

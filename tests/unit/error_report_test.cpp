@@ -57,7 +57,7 @@ TEST(LocationTexts, NameEachProcedureAsUsersKnowThem) {
                                 location::kPushButton4Click,  location::kPushButton5Click,
                                 location::kPushButton6Click,  location::kRefreshList};
     for (const auto& text : all) {
-        EXPECT_EQ(text.rfind(L"in Tarnwick2016/11/03.", 0), 0u) << std::string(text.begin(), text.end());
+        EXPECT_EQ(text.rfind(L"in Tarnwick2016/11/03.", 0), 0u) << text;
         EXPECT_EQ(text.back(), L' ');
     }
     EXPECT_EQ(std::wstring(location::kPushButton5Click), L"in Tarnwick2016/11/03.Form1.PushButton5_Click ");
