@@ -2,13 +2,13 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
 
 #include <memory>
 
 #include "app/form1.h"
 #include "services/error_report.h"
 #include "win32/dialogs.h"
+#include "win32/handles.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
@@ -27,19 +27,6 @@ private:
     MainWindowEvents events();
 
     // Assistive technology reaches the buttons' accessible objects through COM on this thread.
-    class ComApartment {
-    public:
-        ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-        ~ComApartment() {
-            if (initialized_) CoUninitialize();
-        }
-        ComApartment(const ComApartment&) = delete;
-        ComApartment& operator=(const ComApartment&) = delete;
-
-    private:
-        bool initialized_;
-    };
-
     ComApartment apartment_;
     HINSTANCE instance_;
     WindowsRegistry registry_;

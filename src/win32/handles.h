@@ -2,6 +2,7 @@
 #pragma once
 
 #include <windows.h>
+#include <objbase.h>
 
 #include <memory>
 #include <type_traits>
@@ -25,5 +26,19 @@ using UniqueHbrush = UniqueHandleOf<HBRUSH, &DeleteObject>;
 using UniqueHicon = UniqueHandleOf<HICON, &DestroyIcon>;
 using UniqueHcursor = UniqueHandleOf<HCURSOR, &DestroyCursor>;
 using UniqueHandle = UniqueHandleOf<HANDLE, &CloseHandle>;
+
+// COM on this thread, in a single-threaded apartment, for as long as it lives.
+class ComApartment {
+public:
+    ComApartment() : initialized_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialized_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialized_;
+};
 
 }  // namespace orv::win32

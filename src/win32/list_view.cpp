@@ -91,8 +91,13 @@ std::wstring ListViewProgramList::subItem(std::size_t row, int subItem) {
 }
 
 void ListViewProgramList::setChecked(std::size_t row, bool isChecked) {
-    at(row).checked = isChecked;
-    if (!suspended_) repaintRow(row - 1);
+    at(row);  // the row must be there
+    tick(row - 1, isChecked);
+}
+
+void ListViewProgramList::tick(std::size_t index, bool ticked) noexcept {
+    rows_[index].checked = ticked;
+    if (!suspended_) repaintRow(index);
 }
 
 void ListViewProgramList::setRedraw(bool enabled) {
@@ -199,11 +204,10 @@ void ListViewProgramList::toggleSelection() {
     if (focused < 0 || static_cast<std::size_t>(focused) >= rows_.size()) return;
     toggle(focused);
     const bool ticked = rows_[static_cast<std::size_t>(focused)].checked;
-    for (int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED); index >= 0;
+    for (int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED);
+         index >= 0 && static_cast<std::size_t>(index) < rows_.size();
          index = ListView_GetNextItem(list_, index, LVNI_SELECTED)) {
-        if (static_cast<std::size_t>(index) >= rows_.size()) break;
-        rows_[static_cast<std::size_t>(index)].checked = ticked;
-        repaintRow(static_cast<std::size_t>(index));
+        tick(static_cast<std::size_t>(index), ticked);
     }
 }
 
@@ -219,8 +223,7 @@ bool ListViewProgramList::takeTicks(int index, LVITEMW& change) {
             for (auto& row : rows_) row.checked = ticked;
             InvalidateRect(list_, nullptr, FALSE);
         } else if (index >= 0 && static_cast<std::size_t>(index) < rows_.size()) {
-            rows_[static_cast<std::size_t>(index)].checked = ticked;
-            repaintRow(static_cast<std::size_t>(index));
+            tick(static_cast<std::size_t>(index), ticked);
         }
     }
     change.stateMask &= ~LVIS_STATEIMAGEMASK;

@@ -60,6 +60,7 @@ private:
     void describe(NMLVDISPINFOW& request);
     LRESULT find(const NMLVFINDITEMW& request);
     void toggle(int index);
+    void tick(std::size_t index, bool ticked) noexcept;  // `index` counts from 0 and is in range
     void toggleSelection();
     bool toggleAt(POINT point);
     // Takes the tick out of a state change that another program asks of the control; false when the

@@ -12,6 +12,7 @@
 #include "driver.h"
 #include "registry_seed.h"
 #include "win32/accessible_button.h"
+#include "win32/handles.h"
 
 namespace orv::e2e {
 namespace {
@@ -70,15 +71,6 @@ TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelection) {
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
 }
 
-// COM on the test's thread, for the accessible objects of the program's buttons.
-class ComApartment {
-public:
-    ComApartment() { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
-    ~ComApartment() { CoUninitialize(); }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-};
-
 struct Accessible {
     explicit Accessible(HWND window) {
         AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible, reinterpret_cast<void**>(&object));
@@ -105,8 +97,8 @@ VARIANT Self() {
     return self;
 }
 
-TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatCanBePressed) {
-    ComApartment com;
+TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesTheFocus) {
+    win32::ComApartment com;  // the buttons' accessible objects come through COM
     SeededUninstallEntries entries;
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
@@ -133,14 +125,38 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatCanBeP
         EXPECT_EQ(accessible.object->accLocation(&left, &top, &width, &height, Self()), S_OK);
         RECT screen{};
         GetWindowRect(button, &screen);
-        EXPECT_EQ(RECT({left, top, left + width, top + height}).left, screen.left);
+        EXPECT_EQ(left, screen.left);
+        EXPECT_EQ(top, screen.top);
         EXPECT_EQ(width, screen.right - screen.left);
         EXPECT_EQ(height, screen.bottom - screen.top);
     }
+
+    // Tab moves the focus from the list to the first button; a screen reader hears of it and finds it focused.
+    static HWND announced = nullptr;
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && child == CHILDID_SELF) announced = window;
+        },
+        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    program.pressKeyInList(VK_TAB);
+    const HWND uninstall = program.control(L"Uninstall Selected Entry From Computer");
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        return announced == uninstall;
+    }, 10s));
+    UnhookWinEvent(hook);
+    Accessible focused(uninstall);
+    ASSERT_NE(focused.object, nullptr);
+    VARIANT state;
+    ASSERT_EQ(focused.object->get_accState(Self(), &state), S_OK);
+    EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSED, 0);
 }
 
 TEST(AssistiveTechnologyE2e, PressingHelpReturnsAtOnceAndOpensItsBox) {
-    ComApartment com;
+    win32::ComApartment com;  // the buttons' accessible objects come through COM
     SeededUninstallEntries entries;
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
@@ -160,36 +176,6 @@ TEST(AssistiveTechnologyE2e, PressingHelpReturnsAtOnceAndOpensItsBox) {
     ASSERT_TRUE(WaitUntil([&] { return (box = FindBox(L"Orvendale")) != nullptr; }, 10s));
     EXPECT_EQ(ProgramUnderTest::read(box).text.rfind(L"Questions? Please contact Team Kestrune at ", 0), 0u);
     ProgramUnderTest::press(box, L"OK");
-}
-
-// Tab moves the focus from the list to the first button, and a screen reader hears of it.
-TEST(AssistiveTechnologyE2e, FocusOnAButtonIsAnnouncedAsAFocusEvent) {
-    ComApartment com;
-    SeededUninstallEntries entries;
-    ProgramUnderTest program;
-    ASSERT_NE(program.mainWindow(), nullptr);
-    static HWND focused = nullptr;
-    focused = nullptr;
-    const HWINEVENTHOOK hook = SetWinEventHook(
-        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-            if (object == OBJID_CLIENT && child == CHILDID_SELF) focused = window;
-        },
-        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(hook, nullptr);
-    program.pressKeyInList(VK_TAB);
-    const HWND uninstall = program.control(L"Uninstall Selected Entry From Computer");
-    EXPECT_TRUE(WaitUntil([&] {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        return focused == uninstall;
-    }, 10s));
-    UnhookWinEvent(hook);
-    Accessible accessible(uninstall);
-    ASSERT_NE(accessible.object, nullptr);
-    VARIANT state;
-    ASSERT_EQ(accessible.object->get_accState(Self(), &state), S_OK);
-    EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSED, 0);
 }
 
 }  // namespace

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -214,86 +213,14 @@ private:
     std::vector<DWORD> pixels_;
 };
 
-// A dark high-contrast colour scheme for programs started while it lives, and the scheme as it was
-// afterwards. Wine reads the scheme from the prefix's user settings when a program starts; Windows
-// takes it from SetSysColors at once (and keeps the user's high-contrast setting to the user).
-class DarkHighContrastScheme {
-public:
-    DarkHighContrastScheme() {
-        if (!RunningUnderWine()) {
-            std::vector<COLORREF> dark;
-            for (const auto& colour : kColours) {
-                saved_.push_back(GetSysColor(colour.index));
-                dark.push_back(colour.value);
-            }
-            apply(dark);
-            return;
-        }
-        for (const auto& colour : kColours) {
-            const std::wstring value = std::to_wstring(GetRValue(colour.value)) + L" " + std::to_wstring(GetGValue(colour.value)) +
-                                       L" " + std::to_wstring(GetBValue(colour.value));
-            set(L"Control Panel\\Colors", colour.name, value);
-        }
-        set(L"Control Panel\\Accessibility\\HighContrast", L"Flags", L"127");
-        set(L"Control Panel\\Accessibility\\HighContrast", L"High Contrast Scheme", L"High Contrast Black");
-    }
-    ~DarkHighContrastScheme() {
-        if (!RunningUnderWine()) {
-            apply(saved_);
-            return;
-        }
-        for (auto it = settings_.rbegin(); it != settings_.rend(); ++it) {
-            if (it->old) {
-                write(it->key, it->name, *it->old);
-            } else {
-                RegDeleteKeyValueW(HKEY_CURRENT_USER, it->key.c_str(), it->name.c_str());
-            }
-        }
-    }
-    DarkHighContrastScheme(const DarkHighContrastScheme&) = delete;
-    DarkHighContrastScheme& operator=(const DarkHighContrastScheme&) = delete;
-
-private:
-    struct Colour {
-        int index;
-        const wchar_t* name;
-        COLORREF value;
-    };
-    static constexpr Colour kColours[] = {
-        {COLOR_BTNFACE, L"ButtonFace", RGB(0, 0, 0)},       {COLOR_BTNTEXT, L"ButtonText", RGB(255, 255, 255)},
-        {COLOR_BTNSHADOW, L"ButtonShadow", RGB(128, 128, 128)}, {COLOR_WINDOW, L"Window", RGB(0, 0, 0)},
-        {COLOR_WINDOWTEXT, L"WindowText", RGB(255, 255, 255)}, {COLOR_HIGHLIGHT, L"Hilight", RGB(26, 235, 255)},
-        {COLOR_HIGHLIGHTTEXT, L"HilightText", RGB(0, 0, 0)},  {COLOR_GRAYTEXT, L"GrayText", RGB(63, 242, 63)},
-    };
-    static void apply(const std::vector<COLORREF>& values) {
-        std::vector<int> indexes;
-        for (const auto& colour : kColours) indexes.push_back(colour.index);
-        SetSysColors(static_cast<int>(indexes.size()), indexes.data(), values.data());
-    }
-    struct Setting {
-        std::wstring key, name;
-        std::optional<std::wstring> old;
-    };
-    void set(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
-        wchar_t old[256] = {};
-        DWORD bytes = sizeof(old);
-        const bool had = RegGetValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, old, &bytes) ==
-                         ERROR_SUCCESS;
-        settings_.push_back({key, name, had ? std::optional<std::wstring>(old) : std::nullopt});
-        write(key, name, value);
-    }
-    static void write(const std::wstring& key, const std::wstring& name, const std::wstring& value) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name.c_str(), REG_SZ, value.c_str(),
-                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-    }
-    std::vector<Setting> settings_;
-    std::vector<COLORREF> saved_;
-};
-
-// Wine reports high contrast as off whatever the settings say, so what shows here is the rule for a
-// scheme whose button text is unreadable on white; with high contrast on, Windows takes the same faces.
+// The colours of a dark high-contrast scheme, as Windows' "High Contrast Black" sets them. Wine reports
+// high contrast as off whatever the settings say, so what shows here is the rule for a scheme whose
+// button text is unreadable on white; with high contrast on, Windows takes the same faces.
 TEST_F(AppearanceE2e, UnderADarkHighContrastSchemeEveryCaptionAndHeaderReads) {
-    DarkHighContrastScheme scheme;
+    SystemColoursFor scheme({COLOR_BTNFACE, COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_WINDOW, COLOR_WINDOWTEXT,
+                             COLOR_HIGHLIGHT, COLOR_HIGHLIGHTTEXT, COLOR_GRAYTEXT},
+                            {RGB(0, 0, 0), RGB(255, 255, 255), RGB(128, 128, 128), RGB(0, 0, 0), RGB(255, 255, 255),
+                             RGB(26, 235, 255), RGB(0, 0, 0), RGB(63, 242, 63)});
     ProgramUnderTest program(folder.exe());
     ASSERT_NE(program.mainWindow(), nullptr);
     SettleAndPaint(program);

@@ -76,6 +76,16 @@ const bool kDpiAware = SetProcessDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_M
 
 }  // namespace
 
+SystemColoursFor::SystemColoursFor(std::vector<int> elements, const std::vector<COLORREF>& colours)
+    : elements_(std::move(elements)) {
+    for (const int element : elements_) saved_.push_back(GetSysColor(element));
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), colours.data());
+}
+
+SystemColoursFor::~SystemColoursFor() {
+    SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data());
+}
+
 HWND FindBox(const std::wstring& title) {
     const HWND box = FindWindowW(L"#32770", title.c_str());
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;

@@ -104,6 +104,20 @@ private:
     mutable HWND main_ = nullptr;
 };
 
+// System colours for as long as it lives, then the colours as they were. Windows repaints what runs;
+// Wine gives them to programs started while it lives.
+class SystemColoursFor {
+public:
+    SystemColoursFor(std::vector<int> elements, const std::vector<COLORREF>& colours);
+    ~SystemColoursFor();
+    SystemColoursFor(const SystemColoursFor&) = delete;
+    SystemColoursFor& operator=(const SystemColoursFor&) = delete;
+
+private:
+    std::vector<int> elements_;
+    std::vector<COLORREF> saved_;
+};
+
 // A visible box (#32770) of any process with this title, or null.
 HWND FindBox(const std::wstring& title);
 

@@ -47,4 +47,11 @@ private:
     std::vector<std::pair<RegistrySource, std::wstring>> made_;
 };
 
+// Keeps the rows (with the key name as sub-item 3) of the entries that the tests made, and drops the
+// machine's own.
+template <class Rows>
+void KeepSeededRows(Rows& rows) {
+    std::erase_if(rows, [](const auto& row) { return !SeededUninstallEntries::IsSeeded(row.subItems[3]); });
+}
+
 }  // namespace orv::e2e

@@ -1,6 +1,7 @@
 // The rules of our own controls: finding a row by typed letters, and colours that stay readable.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "controls/colour_scheme.h"
@@ -58,57 +59,61 @@ TEST(Contrast, FollowsWcag2) {
     EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(255, 0, 0), 0), ContrastRatio(0, MakeRgb(255, 0, 0)));
 }
 
-// The colour schemes a user may have: Windows' standard one, a custom dark one, and high contrast.
+// The colour schemes a user may have: Windows' standard one, a custom dark one, one with grey button
+// text, and high contrast; each plain and with a skin.
 const SystemColours kStandard{};
 const SystemColours kDark{MakeRgb(0, 0, 0), kWhiteRgb, MakeRgb(128, 128, 128), MakeRgb(0, 0, 0), kWhiteRgb};
 const SystemColours kGreyText{MakeRgb(240, 240, 240), MakeRgb(0x77, 0x77, 0x77), MakeRgb(160, 160, 160), kWhiteRgb, 0};
 const ButtonSkin kSkin{MakeRgb(0x2D, 0x2F, 0x33), kWhiteRgb, MakeRgb(0x3C, 0x40, 0x43), std::nullopt,
                        MakeRgb(0x5F, 0x63, 0x68), MakeRgb(0x8A, 0xB4, 0xF8)};
+const Rgb kSkinHeader = MakeRgb(1, 2, 3);
 
-TEST(ButtonColourChoice, WhiteFaceOnlyWhileTheSystemTextReadsOnIt) {
-    const auto standard = ChooseButtonColours({kStandard, false}, {});
-    EXPECT_EQ(standard.face, kWhiteRgb);
-    EXPECT_EQ(standard.text, kStandard.buttonText);
-    EXPECT_EQ(standard.pressed, kStandard.buttonFace);
-    EXPECT_EQ(standard.border, kStandard.buttonShadow);
-    for (const auto& unreadable : {kDark, kGreyText}) {
-        const auto colours = ChooseButtonColours({unreadable, false}, {});
-        EXPECT_EQ(colours.face, unreadable.buttonFace);
-        EXPECT_EQ(colours.hot, unreadable.buttonFace);
+struct SchemeCase {
+    const char* name;
+    ColourScheme scheme;
+    bool skinned;
+    Rgb face, text, pressed, border;
+    std::optional<Rgb> headerFace;  // empty: the header's own look
+};
+
+const SchemeCase kSchemes[] = {
+    {"standard", {kStandard, false}, false, kWhiteRgb, 0, kStandard.buttonFace, kStandard.buttonShadow, std::nullopt},
+    {"skinned", {kStandard, false}, true, *kSkin.face, kWhiteRgb, kStandard.buttonFace, *kSkin.border, kSkinHeader},
+    {"dark", {kDark, false}, false, kDark.buttonFace, kWhiteRgb, kDark.buttonFace, kDark.buttonShadow, kDark.buttonFace},
+    {"grey text", {kGreyText, false}, false, kGreyText.buttonFace, kGreyText.buttonText, kGreyText.buttonFace,
+     kGreyText.buttonShadow, kGreyText.buttonFace},
+    // High contrast sets the skin aside; the border takes the text colour.
+    {"high contrast", {kStandard, true}, true, kStandard.buttonFace, 0, kStandard.buttonFace, 0, kStandard.buttonFace},
+    {"dark high contrast", {kDark, true}, true, kDark.buttonFace, kWhiteRgb, kDark.buttonFace, kWhiteRgb, kDark.buttonFace},
+};
+
+class ColourChoice : public ::testing::TestWithParam<SchemeCase> {};
+
+TEST_P(ColourChoice, WhiteFacesOnlyWhileTheSystemTextReadsOnThemAndSystemColoursInHighContrast) {
+    const auto& c = GetParam();
+    const auto buttons = ChooseButtonColours(c.scheme, c.skinned ? kSkin : ButtonSkin{});
+    EXPECT_EQ(buttons.face, c.face);
+    EXPECT_EQ(buttons.text, c.text);
+    EXPECT_EQ(buttons.pressed, c.pressed);
+    EXPECT_EQ(buttons.border, c.border);
+    if (!c.skinned || c.scheme.highContrast) {
+        EXPECT_EQ(buttons.hot, c.face);
     }
-    const auto dark = ChooseButtonColours({kDark, false}, {});
-    EXPECT_NEAR(ContrastRatio(dark.text, dark.face), 21.0, 1e-9);  // white on black, not white on white
-}
-
-TEST(ButtonColourChoice, HighContrastSetsTheSkinAsideAndDrawsInSystemColours) {
-    const auto skinned = ChooseButtonColours({kStandard, false}, kSkin);
-    EXPECT_EQ(skinned.face, *kSkin.face);
-    EXPECT_EQ(skinned.focus, kSkin.focus);
-    EXPECT_EQ(skinned.pressed, kStandard.buttonFace);  // a part the skin leaves out keeps the designed look
-    for (const auto& scheme : {kStandard, kDark}) {
-        const auto colours = ChooseButtonColours({scheme, true}, kSkin);
-        EXPECT_EQ(colours.face, scheme.buttonFace);
-        EXPECT_EQ(colours.hot, scheme.buttonFace);
-        EXPECT_EQ(colours.pressed, scheme.buttonFace);
-        EXPECT_EQ(colours.text, scheme.buttonText);
-        EXPECT_EQ(colours.border, scheme.buttonText);
-        EXPECT_EQ(colours.focus, std::nullopt);
-    }
-}
-
-TEST(HeaderColourChoice, SystemColoursWhenTheDesignedLookCannotBeTrusted) {
-    EXPECT_FALSE(ChooseHeaderColours({kStandard, false}, std::nullopt, std::nullopt).has_value());
-    const auto skinned = ChooseHeaderColours({kStandard, false}, MakeRgb(1, 2, 3), std::nullopt);
-    ASSERT_TRUE(skinned.has_value());
-    EXPECT_EQ(skinned->face, MakeRgb(1, 2, 3));
-    EXPECT_EQ(skinned->text, kStandard.buttonText);
-    for (const ColourScheme scheme : {ColourScheme{kDark, false}, ColourScheme{kStandard, true}}) {
-        const auto colours = ChooseHeaderColours(scheme, MakeRgb(1, 2, 3), kWhiteRgb);
-        ASSERT_TRUE(colours.has_value());
-        EXPECT_EQ(colours->face, scheme.system.buttonFace);
-        EXPECT_EQ(colours->text, scheme.system.buttonText);
+    EXPECT_EQ(buttons.focus, c.skinned && !c.scheme.highContrast ? kSkin.focus : std::nullopt);
+    const auto header = ChooseHeaderColours(c.scheme, c.skinned ? std::optional<Rgb>(kSkinHeader) : std::nullopt,
+                                            c.skinned ? std::optional<Rgb>(kWhiteRgb) : std::nullopt);
+    EXPECT_EQ(header ? std::optional<Rgb>(header->face) : std::nullopt, c.headerFace);
+    if (header && !c.skinned) {
+        EXPECT_EQ(header->text, c.scheme.system.buttonText);
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Schemes, ColourChoice, ::testing::ValuesIn(kSchemes),
+                         [](const ::testing::TestParamInfo<SchemeCase>& info) {
+                             std::string name = info.param.name;
+                             std::replace(name.begin(), name.end(), ' ', '_');
+                             return name;
+                         });
 
 }  // namespace
 }  // namespace orv

@@ -132,8 +132,9 @@ const ProcedureFault kFaults[] = {
     // a failed launch goes on with the next row; a failed rebuild ends the command.
     {"PushButton1_100", Arrange(ThreeRows, FailList("list.count")), kUninstall, location::kPushButton1Click, {100},
      [](const Form1Test& t) { return Launched(t) == 0 && ListedFresh(t); }},
-    {"PushButton1_102", Arrange(ThreeRows, FailList("list.checked", 1)), kUninstall, location::kPushButton1Click, {102},
-     [](const Form1Test& t) { return Launched(t) == 0 && ListedFresh(t); }},
+    {"PushButton1_102", Arrange(ThreeRows, FailList("list.checked", 1), [](Form1Test& t) { Self(t).theList().rows[2].checked = true; }),
+     kUninstall, location::kPushButton1Click, {102},
+     [](const Form1Test& t) { return Launched(t) == 1 && Self(t).theShell().opened[0].program == L"C:\\g.exe" && ListedFresh(t); }},
     {"PushButton1_104", Arrange(ThreeRows, FailPlatform("shell.open", 1), [](Form1Test& t) { Self(t).theList().rows[2].checked = true; }),
      kUninstall, location::kPushButton1Click, {104}, [](const Form1Test& t) { return Launched(t) == 1 && ListedFresh(t); }},
     {"PushButton1_111", Arrange(ThreeRows, FailRegistry("registry.open")), kUninstall, location::kRefreshList, {104, 104, 104},

@@ -60,15 +60,6 @@ TEST_F(UninstallTest, EmptyCommandIsReportedRatherThanSilentlyDropped) {
     EXPECT_TRUE(shell.opened.empty());
 }
 
-TEST_F(UninstallTest, RowWhoseTickCannotBeReadIsReportedAndNotStarted) {
-    list.seed(L"Unknown", false, L"C:\\a.exe");
-    list.seed(L"Ticked", true, L"C:\\b.exe");
-    list.faults.fail("list.checked", 1);
-    form.PushButton1_Click();
-    EXPECT_EQ(reportedLines(), std::vector<int>{102});
-    EXPECT_EQ(startedPrograms(), std::vector<std::wstring>{L"C:\\b.exe"});
-}
-
 TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
     for (int i = 1; i <= 40000; ++i) list.seed(L"Row", i == 1 || i == 32768 || i == 40000, L"C:\\u" + std::to_wstring(i) + L".exe");
     form.PushButton1_Click();

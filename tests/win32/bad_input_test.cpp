@@ -23,7 +23,7 @@ protected:
     void refresh() {
         reporter.reports.clear();
         RefreshList({registry, list, textCase, reporter});
-        std::erase_if(list.rows, [](const testing::FakeRow& row) { return !SeededUninstallEntries::IsSeeded(row.subItems[3]); });
+        e2e::KeepSeededRows(list.rows);
     }
     SeededUninstallEntries entries;
     WindowsRegistry registry;

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include "ports/failure.h"
+#include "driver.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
@@ -168,22 +169,6 @@ TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
     EXPECT_GT(sample(), 5);
 }
 
-// System colours for as long as it lives, then the scheme as it was.
-class SystemColoursFor {
-public:
-    SystemColoursFor(std::vector<int> elements, const std::vector<COLORREF>& colours) : elements_(std::move(elements)) {
-        for (const int element : elements_) saved_.push_back(GetSysColor(element));
-        SetSysColors(static_cast<int>(elements_.size()), elements_.data(), colours.data());
-    }
-    ~SystemColoursFor() { SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data()); }
-    SystemColoursFor(const SystemColoursFor&) = delete;
-    SystemColoursFor& operator=(const SystemColoursFor&) = delete;
-
-private:
-    std::vector<int> elements_;
-    std::vector<COLORREF> saved_;
-};
-
 TEST_F(MainWindowTest, AChangeOfColourSchemeRepaintsTheButtonsAtOnce) {
     window.showCentred(SW_SHOWNORMAL);
     const HWND help = window.button(4).hwnd();
@@ -197,7 +182,7 @@ TEST_F(MainWindowTest, AChangeOfColourSchemeRepaintsTheButtonsAtOnce) {
     EXPECT_EQ(face(), RGB(255, 255, 255));
     {
         // White button text, unreadable on the white face: the buttons take the system's face.
-        SystemColoursFor dark({COLOR_BTNFACE, COLOR_BTNTEXT}, {RGB(0, 0, 0), RGB(255, 255, 255)});
+        e2e::SystemColoursFor dark({COLOR_BTNFACE, COLOR_BTNTEXT}, {RGB(0, 0, 0), RGB(255, 255, 255)});
         SendMessageW(window.hwnd(), WM_SYSCOLORCHANGE, 0, 0);
         EXPECT_EQ(face(), RGB(0, 0, 0));
     }

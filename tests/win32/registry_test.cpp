@@ -23,7 +23,7 @@ protected:
     // The names of the test's own rows: a Windows machine lists its own programs too.
     std::vector<std::wstring> refreshNames() {
         RefreshList({registry, list, textCase, reporter});
-        std::erase_if(list.rows, [](const testing::FakeRow& row) { return !SeededUninstallEntries::IsSeeded(row.subItems[3]); });
+        e2e::KeepSeededRows(list.rows);
         std::vector<std::wstring> names;
         for (const auto& row : list.rows) names.push_back(row.text);
         return names;
