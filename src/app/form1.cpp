@@ -45,7 +45,9 @@ void Form1::visitHomePageSometimes() {
     ports_.chance.seed(ports_.chance.secondsSinceMidnight());
     const int n = static_cast<int>(std::floor(ports_.chance.next() * 100.0)) + 1;
     if (n == 7) {
-        ports_.shell.startProgram(std::wstring(L"explorer \"") + maker::kHomePage + L"\"", kShowMinimized);
+        // By its full path: a search for "explorer" would look in our own folder first.
+        const std::wstring explorer = ports_.shell.windowsFolder() + L"\\explorer.exe";
+        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", kShowMinimized);
     }
 }
 

@@ -88,17 +88,18 @@ private:
     }
 
     // Installers add and remove entries while we read, which moves the others to other indexes. When
-    // the key changed during a walk it is walked again, and the names of all walks are kept (a name
-    // whose entry has gone since simply finds nothing to read), so no entry that stays is missed.
+    // a sub-key was added or removed during a walk the key is walked again, and the names of all walks
+    // are kept (a name whose entry has gone since simply finds nothing to read), so no entry that stays
+    // is missed.
     std::vector<std::wstring> subKeyNames(RegistryKey& key) {
         std::vector<std::wstring> names;
         std::set<std::wstring> seen;
+        key.watchSubKeys();
         for (int walk = 0; walk < kWalksWhileTheKeyChanges; ++walk) {
-            const auto before = key.changeStamp();
             for (auto& name : walkSubKeys(key)) {
                 if (seen.insert(name).second) names.push_back(std::move(name));
             }
-            if (key.changeStamp() == before) break;
+            if (!key.subKeysChanged()) break;
         }
         return names;
     }

@@ -41,8 +41,6 @@ enum class EnumerationResult {
     NoMoreItems,  // past the last sub-key, or the key itself went away
 };
 
-class RegistryKey;
-
 class RegistryKey {
 public:
     virtual ~RegistryKey() = default;
@@ -50,8 +48,11 @@ public:
     virtual EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) = 0;
     // A sub-key of this key, opened to read its values; null when it cannot be opened.
     virtual std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) = 0;
-    // Changes whenever a sub-key is added or removed (the key's last-write time); 0 when unknown.
-    virtual std::uint64_t changeStamp() = 0;
+    // Starts noting sub-keys added to or removed from this key.
+    virtual void watchSubKeys() = 0;
+    // Whether a sub-key was added or removed since the watch started; a true answer starts the watch
+    // anew. False when the key cannot be watched.
+    virtual bool subKeysChanged() = 0;
     // The value, or nothing when it does not exist or cannot be read.
     virtual std::optional<RegistryValue> value(const std::wstring& valueName) = 0;
 };

@@ -3,7 +3,11 @@
 #include <commctrl.h>  // BST_HOT
 
 #include <atomic>
+#include <memory>
+#include <new>
 #include <string>
+
+#include "win32/handles.h"
 
 namespace orv::win32 {
 namespace {
@@ -20,12 +24,29 @@ void SetLong(VARIANT* out, LONG value) {
     out->lVal = value;
 }
 
+// No C++ exception may cross the COM boundary: one is answered as the failure it stands for.
+template <class Body>
+HRESULT Guarded(Body body) noexcept {
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
+
+// An [out] VARIANT is empty, not left as the caller's garbage, whatever the answer.
+void Clear(VARIANT* out) {
+    if (out != nullptr) VariantInit(out);
+}
+
 // Our answers for role, name, state and default action; everything else (parent, location,
 // navigation, hit testing) comes from the system's own proxy for the window. Like every COM object
 // it deletes itself when its last reference goes, so its destructor is private.
 class AccessibleButton final : public IAccessible {  // NOLINT(cppcoreguidelines-virtual-class-destructor)
 public:
-    AccessibleButton(HWND button, IAccessible* standard) : button_(button), standard_(standard) {}
+    AccessibleButton(HWND button, ComPointer<IAccessible> standard) : button_(button), standard_(std::move(standard)) {}
     AccessibleButton(const AccessibleButton&) = delete;
     AccessibleButton& operator=(const AccessibleButton&) = delete;
 
@@ -47,17 +68,21 @@ public:
         return left;
     }
 
-    // IDispatch, as the proxy answers it
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
-    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
-        return standard_->GetTypeInfo(index, locale, info);
+    // IDispatch without type information: a late-bound caller would otherwise reach the proxy's
+    // answers, which contradict ours (a generic client area, no default action).
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        if (count == nullptr) return E_POINTER;
+        *count = 0;
+        return S_OK;
     }
-    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale, DISPID* ids) override {
-        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+        if (info != nullptr) *info = nullptr;
+        return DISP_E_BADINDEX;
     }
-    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags, DISPPARAMS* parameters,
-                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override {
-        return standard_->Invoke(member, id, locale, flags, parameters, result, exception, argumentError);
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) override {
+        Clear(result);
+        return E_NOTIMPL;
     }
 
     // IAccessible: ours
@@ -76,19 +101,23 @@ public:
         *name = nullptr;
         if (!IsSelf(child)) return E_INVALIDARG;
         if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
-        std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button_)) + 1, L'\0');
-        caption.resize(static_cast<std::size_t>(GetWindowTextW(button_, caption.data(), static_cast<int>(caption.size()))));
-        *name = SysAllocString(caption.c_str());
-        return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+        return Guarded([&] {
+            std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button_)) + 1, L'\0');
+            caption.resize(static_cast<std::size_t>(GetWindowTextW(button_, caption.data(), static_cast<int>(caption.size()))));
+            *name = SysAllocString(caption.c_str());
+            return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+        });
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
         if (role == nullptr) return E_POINTER;
+        Clear(role);
         if (!IsSelf(child)) return E_INVALIDARG;
         SetLong(role, ROLE_SYSTEM_PUSHBUTTON);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
         if (state == nullptr) return E_POINTER;
+        Clear(state);
         if (!IsSelf(child)) return E_INVALIDARG;
         if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
         const auto shown = static_cast<UINT>(SendMessageW(button_, BM_GETSTATE, 0, 0));
@@ -134,23 +163,30 @@ public:
     HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
         return standard_->get_accKeyboardShortcut(child, shortcut);
     }
-    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override { return standard_->get_accSelection(children); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        Clear(children);
+        return standard_->get_accSelection(children);
+    }
     HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override { return standard_->accSelect(flags, child); }
     HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
         return standard_->accLocation(left, top, width, height, child);
     }
     HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        Clear(end);
         return standard_->accNavigate(direction, start, end);
     }
-    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override { return standard_->accHitTest(x, y, child); }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        Clear(child);
+        return standard_->accHitTest(x, y, child);
+    }
     HRESULT STDMETHODCALLTYPE put_accName(VARIANT, BSTR) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT, BSTR) override { return E_NOTIMPL; }
 
 private:
-    ~AccessibleButton() { standard_->Release(); }
+    ~AccessibleButton() = default;
 
     HWND button_;
-    IAccessible* standard_;
+    ComPointer<IAccessible> standard_;
     std::atomic<ULONG> references_{1};
 };
 
@@ -182,11 +218,13 @@ LRESULT AnswerButtonAccessibility(HWND button, WPARAM wParam, LPARAM lParam) {
     if (static_cast<LONG>(lParam) != OBJID_CLIENT || oleacc.createStandard == nullptr || oleacc.resultFromObject == nullptr) {
         return 0;
     }
-    IAccessible* standard = nullptr;
-    if (FAILED(oleacc.createStandard(button, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&standard)))) {
+    IAccessible* proxy = nullptr;
+    if (FAILED(oleacc.createStandard(button, OBJID_CLIENT, kIidAccessible, reinterpret_cast<void**>(&proxy)))) {
         return 0;
     }
-    auto* accessible = new AccessibleButton(button, standard);
+    ComPointer<IAccessible> standard(proxy);
+    auto* accessible = new (std::nothrow) AccessibleButton(button, std::move(standard));
+    if (accessible == nullptr) return 0;
     const LRESULT answer = oleacc.resultFromObject(kIidAccessible, wParam, accessible);
     accessible->Release();
     return answer;

@@ -21,6 +21,17 @@ protected:
     BaseWindow() = default;
     ~BaseWindow() = default;
 
+    // The derived class's destructor calls this, so no window outlives the object that answers its
+    // messages (a failed start-up's box would still deliver broadcasts to it). The window is detached
+    // first: what it hears while it goes is defaulted, and the program is not told to quit.
+    void destroyWindow() noexcept {
+        if (hwnd_ == nullptr) return;
+        const HWND window = hwnd_;
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        hwnd_ = nullptr;
+        DestroyWindow(window);
+    }
+
     static LRESULT CALLBACK WindowProcedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {

@@ -27,6 +27,15 @@ using UniqueHicon = UniqueHandleOf<HICON, &DestroyIcon>;
 using UniqueHcursor = UniqueHandleOf<HCURSOR, &DestroyCursor>;
 using UniqueHandle = UniqueHandleOf<HANDLE, &CloseHandle>;
 
+// A COM interface pointer whose one reference goes with it.
+struct ComRelease {
+    void operator()(IUnknown* object) const noexcept {
+        if (object != nullptr) object->Release();
+    }
+};
+template <class Interface>
+using ComPointer = std::unique_ptr<Interface, ComRelease>;
+
 // COM on this thread, in a single-threaded apartment, for as long as it lives.
 class ComApartment {
 public:

@@ -86,6 +86,10 @@ COLORREF ColorOf(OleColor color) {
 
 MainWindowFrame::MainWindowFrame() = default;
 
+MainWindowFrame::~MainWindowFrame() {
+    destroyWindow();
+}
+
 void MainWindowFrame::create(HINSTANCE instance, MainWindowEvents events) {
     events_ = std::move(events);
     blankIcon_ = MakeBlankIcon();

@@ -34,6 +34,9 @@ public:
     static constexpr int kListId = 1000;
 
     MainWindowFrame();
+    ~MainWindowFrame() override;
+    MainWindowFrame(const MainWindowFrame&) = delete;
+    MainWindowFrame& operator=(const MainWindowFrame&) = delete;
     // Creates the window, hidden, with all its controls.
     void create(HINSTANCE instance, MainWindowEvents events);
     // Shows it centred on the screen with the focus on the list.

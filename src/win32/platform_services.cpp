@@ -15,6 +15,20 @@ namespace {
 
 using UniqueFind = UniqueHandleOf<HANDLE, &FindClose>;
 
+// A folder from one of the calls that answer the length they need when the buffer is too small.
+std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failure) {
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = query(folder.data(), static_cast<UINT>(folder.size()));
+        if (length == 0) ThrowLastError(failure);
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.resize(length);
+    }
+}
+
 }  // namespace
 
 std::wstring WindowsTextCase::lower(const std::wstring& text) {
@@ -49,7 +63,9 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
     }
 }
 
-void WindowsShell::startProgram(const std::wstring& commandLine, int windowStyle) {
+// The program is named as the application, so no search (which would look in our own folder first)
+// decides which file runs.
+void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -57,7 +73,8 @@ void WindowsShell::startProgram(const std::wstring& commandLine, int windowStyle
     PROCESS_INFORMATION process{};
     std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
     writable.push_back(L'\0');
-    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process)) {
         ThrowLastError(L"Could not start \"" + commandLine + L"\"");
     }
     UniqueHandle processHandle(process.hProcess);
@@ -77,6 +94,14 @@ std::wstring WindowsShell::expandEnvironment(const std::wstring& text) {
 bool WindowsShell::isFile(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::wstring WindowsShell::systemFolder() {
+    return FolderFrom(&GetSystemDirectoryW, L"Could not find the system folder");
+}
+
+std::wstring WindowsShell::windowsFolder() {
+    return FolderFrom(&GetSystemWindowsDirectoryW, L"Could not find the Windows folder");
 }
 
 std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {

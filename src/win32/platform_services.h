@@ -19,9 +19,11 @@ class WindowsShell final : public Shell {
 public:
     void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
               const std::wstring& directory) override;
-    void startProgram(const std::wstring& commandLine, int windowStyle) override;
+    void startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) override;
     std::wstring expandEnvironment(const std::wstring& text) override;
     bool isFile(const std::wstring& path) override;
+    std::wstring systemFolder() override;
+    std::wstring windowsFolder() override;
 };
 
 class WindowsFiles final : public Files {

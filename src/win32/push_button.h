@@ -19,6 +19,9 @@ public:
     static void RegisterWindowClass(HINSTANCE instance);
 
     PushButton() = default;
+    ~PushButton() { destroyWindow(); }
+    PushButton(const PushButton&) = delete;
+    PushButton& operator=(const PushButton&) = delete;
     void create(HWND parent, int id, const std::wstring& caption, HFONT font);
 
     void setFont(HFONT font);

@@ -43,13 +43,18 @@ public:
         }
     }
 
-    std::uint64_t changeStamp() override {
-        FILETIME written{};
-        if (RegQueryInfoKeyW(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             nullptr, nullptr, &written) != ERROR_SUCCESS) {
-            return 0;
-        }
-        return (static_cast<std::uint64_t>(written.dwHighDateTime) << 32) | written.dwLowDateTime;
+    // A notification rather than the key's last-write time, which misses a change made within the
+    // same clock tick and needs a right that enumeration does not.
+    void watchSubKeys() override {
+        if (!changed_) changed_.reset(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+        watching_ = changed_ && RegNotifyChangeKeyValue(key_.get(), FALSE, REG_NOTIFY_CHANGE_NAME, changed_.get(),
+                                                        TRUE) == ERROR_SUCCESS;
+    }
+
+    bool subKeysChanged() override {
+        if (!watching_ || WaitForSingleObject(changed_.get(), 0) != WAIT_OBJECT_0) return false;
+        watchSubKeys();
+        return true;
     }
 
     std::optional<RegistryValue> value(const std::wstring& valueName) override {
@@ -76,6 +81,8 @@ public:
 private:
     UniqueHkey key_;
     REGSAM view_;
+    UniqueHandle changed_;  // signalled by the watch
+    bool watching_ = false;
 };
 
 }  // namespace
@@ -94,7 +101,8 @@ REGSAM ViewOf(RegistrySource source) {
 }
 
 std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const std::wstring& path, KeyAccess access) {
-    const REGSAM rights = access == KeyAccess::EnumerateSubKeys ? KEY_ENUMERATE_SUB_KEYS : KEY_QUERY_VALUE;
+    // Read rights only; a key that is walked is also watched for sub-keys added during the walk.
+    const REGSAM rights = access == KeyAccess::EnumerateSubKeys ? KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY : KEY_QUERY_VALUE;
     HKEY key = nullptr;
     if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, rights | ViewOf(source), &key) != ERROR_SUCCESS) {
         return nullptr;

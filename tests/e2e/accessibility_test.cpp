@@ -129,6 +129,9 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
         EXPECT_EQ(top, screen.top);
         EXPECT_EQ(width, screen.right - screen.left);
         EXPECT_EQ(height, screen.bottom - screen.top);
+        UINT typeInfos = 1;  // none that could contradict the answers above
+        EXPECT_EQ(accessible.object->GetTypeInfoCount(&typeInfos), S_OK);
+        EXPECT_EQ(typeInfos, 0u);
     }
 
     // Tab moves the focus from the list to the first button; a screen reader hears of it and finds it focused.

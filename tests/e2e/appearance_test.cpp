@@ -12,56 +12,11 @@
 
 #include "controls/colour_scheme.h"
 #include "driver.h"
+#include "program_folder.h"
 #include "registry_seed.h"
 
 namespace orv::e2e {
 namespace {
-
-// A program folder in the temporary folder holding orvendale.exe and whatever the test puts beside it.
-class ProgramFolder {
-public:
-    ProgramFolder() {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        path_ = std::wstring(temp) + L"orvendale-appearance";
-        remove();
-        CreateDirectoryW(path_.c_str(), nullptr);
-        CopyFileW((ExecutableFolder() + L"\\orvendale.exe").c_str(), exe().c_str(), FALSE);
-    }
-    ~ProgramFolder() { remove(); }
-
-    std::wstring exe() const { return path_ + L"\\orvendale.exe"; }
-    void putSkin(const std::string& bytes, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
-        CreateDirectoryW((path_ + L"\\x").c_str(), nullptr);
-        SetFileAttributesW((path_ + L"\\x\\o.cjs").c_str(), FILE_ATTRIBUTE_NORMAL);  // a hidden file cannot be rewritten
-        write(path_ + L"\\x\\o.cjs", bytes);
-        SetFileAttributesW((path_ + L"\\x\\o.cjs").c_str(), attributes);
-    }
-    void putShippedSkin(const std::wstring& name) {
-        CreateDirectoryW((path_ + L"\\x").c_str(), nullptr);
-        CopyFileW((ExecutableFolder() + L"\\skins\\" + name + L".cjs").c_str(), (path_ + L"\\x\\o.cjs").c_str(), FALSE);
-    }
-    void putShippedCursor() {
-        CopyFileW((ExecutableFolder() + L"\\HAND-M.CUR").c_str(), (path_ + L"\\HAND-M.CUR").c_str(), FALSE);
-    }
-    void putCursor(const std::string& bytes) { write(path_ + L"\\HAND-M.CUR", bytes); }
-    const std::wstring& path() const { return path_; }
-
-private:
-    static void write(const std::wstring& file, const std::string& bytes) {
-        std::ofstream out(std::filesystem::path(file), std::ios::binary);
-        out << bytes;
-    }
-    void remove() {
-        for (const auto* name : {L"\\x\\o.cjs", L"\\HAND-M.CUR", L"\\orvendale.exe"}) {
-            SetFileAttributesW((path_ + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-            DeleteFileW((path_ + name).c_str());
-        }
-        RemoveDirectoryW((path_ + L"\\x").c_str());
-        RemoveDirectoryW(path_.c_str());
-    }
-    std::wstring path_;
-};
 
 // The colour on the screen at a point of a window's client area.
 COLORREF ColourOfWindowAt(HWND window, int x, int y) {

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "driver.h"
+#include "program_folder.h"
 #include "registry_seed.h"
 #include "win32/registry_adapter.h"
 
@@ -240,6 +241,29 @@ TEST_F(LaunchOrderE2e, UnquotedPathWithBlanksAndNoArgumentsStartsThatProgramNotA
     DeleteFileW(uninstaller.c_str());
     DeleteFileW(planted.c_str());
     RemoveDirectoryW(folder.c_str());
+}
+
+// People start the tool from their downloads folder, where anyone's files may lie, and uninstallers
+// ask for administrator rights: a copy of one of Windows' programs beside the tool, or in the folder it
+// was started from, must never run in place of the real one.
+TEST_F(LaunchOrderE2e, ProgramsPlantedBesideTheToolOrInItsWorkingDirectoryNeverStart) {
+    ProgramFolder tool(L"orvendale-planted");
+    ProgramFolder downloads(L"orvendale-downloads", false);
+    for (const auto* name : {L"MsiExec.exe", L"rundll32.exe", L"cmd.exe"}) {
+        tool.putCopy(ExecutableFolder() + L"\\orvendale_order_probe.exe", name);
+        downloads.putCopy(ExecutableFolder() + L"\\orvendale_order_probe.exe", name);
+    }
+    entries.add(L"msi", L"Planted 1", L"MsiExec.exe /X{6A1C2E3F-0000-4E6F-8A9B-0C1D2E3F4A5B} /qn");
+    entries.add(L"rundll", L"Planted 2", L"rundll32.exe orvendale-none.dll,Entry");
+    entries.add(L"cmd", L"Planted 3", L"cmd /c exit");
+    seedProbes(1);  // last in the list: once it has started, so have the others
+    ProgramUnderTest program(tool.exe(), 30s, downloads.path());
+    for (int row = 0; row < 4; ++row) program.clickCheckBox(row);
+    program.clickAndWait(kUninstall);
+    EXPECT_TRUE(WaitUntil([&] { return !startedIds().empty(); }, 30s));
+    Sleep(1000);
+    EXPECT_EQ(startedIds(), std::vector<std::string>{"1"});
+    EXPECT_TRUE(program.dialogs().empty());
 }
 
 TEST_F(LaunchOrderE2e, NothingTickedStartsNothingAndRebuildsTheList) {

@@ -28,10 +28,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring drivePath = orv::ExtractDrivePath(command);
     if (!drivePath.empty() && command.find(drivePath) == std::wstring::npos) __builtin_trap();
 
-    const auto split = orv::SplitCommand(command, [&](const std::wstring& path) { return path.size() % 7 == 3; });
-    // The split only drops blanks and quotes, and may add the ".exe" that made the program a file.
-    if (split.program.size() + split.arguments.size() > command.size() + 4) __builtin_trap();
-    const auto first = command.find_first_not_of(L" \t");
-    if (split.program.empty() && first != std::wstring::npos && command[first] != L'"') __builtin_trap();
+    const orv::ProgramSearch search{[](const std::wstring& path) { return path.size() % 7 == 3; },
+                                    orv::ProgramSearchFolders(L"C:\\Windows\\system32", L"C:\\Windows", command)};
+    // The program is always a full path to a file that the search accepted, and the arguments are
+    // part of the command.
+    if (const auto split = orv::SplitCommand(command, search)) {
+        if (!search.isFile(split->program) || split->program.size() < 3) __builtin_trap();
+        if (split->arguments.size() > command.size()) __builtin_trap();
+        const auto separator = [&](std::size_t at) { return split->program[at] == L'\\' || split->program[at] == L'/'; };
+        if (split->program[1] != L':' && !(separator(0) && separator(1))) __builtin_trap();
+    }
     return 0;
 }

@@ -98,14 +98,15 @@ std::wstring ExecutableFolder() {
     return folder.substr(0, folder.find_last_of(L"\\/"));
 }
 
-ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::milliseconds timeout) {
+ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::milliseconds timeout,
+                                   const std::wstring& workingDirectory) {
     if (exePath.empty()) exePath = ExecutableFolder() + L"\\orvendale.exe";
     std::wstring commandLine = L"\"" + exePath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &info)) {
+    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info)) {
         throw std::runtime_error("could not start orvendale.exe");
     }
     CloseHandle(info.hThread);

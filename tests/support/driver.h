@@ -38,9 +38,10 @@ std::wstring ExecutableFolder();
 
 class ProgramUnderTest {
 public:
-    // Starts `exePath` (default: orvendale.exe beside the test) and waits for its main window or for a
-    // box that start-up shows.
-    explicit ProgramUnderTest(std::wstring exePath = L"", std::chrono::milliseconds timeout = 30s);
+    // Starts `exePath` (default: orvendale.exe beside the test) in `workingDirectory` (default: the
+    // test's own) and waits for its main window or for a box that start-up shows.
+    explicit ProgramUnderTest(std::wstring exePath = L"", std::chrono::milliseconds timeout = 30s,
+                              const std::wstring& workingDirectory = L"");
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;

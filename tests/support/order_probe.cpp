@@ -1,8 +1,8 @@
 // A stand-in uninstaller for the tests: appends its own start time and an id to a log, so a test can
 // tell in which order the program started several of them.
 //   order_probe.exe LOG ID
-//   order_probe.exe          (as an uninstaller without arguments: %TEMP%\orvendale-order.log, and
-//                             its own file name, blanks as "_", as the id)
+//   other-name.exe ...       (a copy under another name, whatever its arguments: %TEMP%\orvendale-order.log,
+//                             and its own file name, blanks as "_", as the id)
 #include <windows.h>
 
 #include <string>
@@ -32,9 +32,11 @@ std::wstring DefaultLog() {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    if (argc == 2) return 2;
-    const std::wstring logPath = argc >= 3 ? argv[1] : DefaultLog();
-    const std::string id = Narrow(argc >= 3 ? argv[2] : OwnName());
+    const bool renamed = OwnName() != L"orvendale_order_probe";
+    if (!renamed && argc < 3) return 2;
+    const bool ownLog = !renamed;
+    const std::wstring logPath = ownLog ? argv[1] : DefaultLog();
+    const std::string id = Narrow(ownLog ? argv[2] : OwnName());
     FILETIME created{}, exited{}, kernel{}, user{};
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     const unsigned long long started = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;

@@ -121,8 +121,9 @@ TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
         form.Form_Load();
         ASSERT_EQ(shell.started.size(), opens ? 1u : 0u) << draw;
         if (opens) {
-            EXPECT_EQ(shell.started[0].first, L"explorer \"https://orvendale.example/\"");
-            EXPECT_EQ(shell.started[0].second, 2);
+            EXPECT_EQ(shell.started[0].program, L"C:\\Windows\\explorer.exe");
+            EXPECT_EQ(shell.started[0].commandLine, L"\"C:\\Windows\\explorer.exe\" \"https://orvendale.example/\"");
+            EXPECT_EQ(shell.started[0].windowStyle, 2);
         }
     }
     EXPECT_EQ(chance.seeds.front(), 3600.5);

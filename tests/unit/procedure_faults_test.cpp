@@ -58,6 +58,7 @@ void ThreeRows(Form1Test& test) {
     self.theList().seed(L"Alpha", true, L"C:\\a.exe");
     self.theList().seed(L"Beta", false, L"C:\\b.exe");
     self.theList().seed(L"Gamma", false, L"C:\\g.exe");
+    for (const auto* file : {L"C:\\a.exe", L"C:\\b.exe", L"C:\\g.exe"}) self.theShell().addFile(file);
     self.theRegistry().addProgram(L"f", L"Fresh", L"C:\\f.exe");
     self.theDialogs().answer = L"a";
 }

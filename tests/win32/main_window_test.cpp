@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <thread>
 #include <vector>
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 
 #include "ports/failure.h"
 #include "driver.h"
+#include "win32/base_window.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
@@ -207,6 +209,49 @@ TEST_F(MainWindowTest, MovingToAScreenOfAnotherDpiKeepsTheLayoutInTwips) {
     RECT client{};
     GetClientRect(window.hwnd(), &client);
     EXPECT_EQ(client.right, MulDiv(8040, dpi * 2, 1440));
+}
+
+// When start-up fails after the main window exists, the failure box that follows still delivers
+// broadcasts to every top-level window: none may be left pointing at the object that is gone.
+TEST(MainWindowLifetime, AStartUpThatFailsHalfwayLeavesNoWindowForTheFailureBoxToReach) {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    // The list cannot be made, as on a system out of window handles.
+    const HHOOK refuseTheList = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            if (code == HCBT_CREATEWND) {
+                const auto* made = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
+                if (!IS_INTRESOURCE(made->lpszClass) && lstrcmpiW(made->lpszClass, WC_LISTVIEWW) == 0) return 1;
+            }
+            return CallNextHookEx(nullptr, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_NE(refuseTheList, nullptr);
+    HWND made = nullptr;
+    {
+        MainWindowFrame window;
+        EXPECT_THROW(window.create(GetModuleHandleW(nullptr), {}), Failure);
+        made = window.hwnd();
+        EXPECT_NE(made, nullptr);
+    }
+    UnhookWindowsHookEx(refuseTheList);
+    EXPECT_FALSE(IsWindow(made));
+
+    std::thread settingChange([] {
+        HWND box = nullptr;
+        e2e::WaitUntil([&] { return (box = FindWindowW(L"#32770", L"Application Error")) != nullptr; },
+                        std::chrono::seconds(30));
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(HWND_BROADCAST, WM_SETTINGCHANGE, 0, 0, SMTO_ABORTIFHUNG, 10000, &ignored);
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    try {
+        throw Failure(L"Could not create the program list");
+    } catch (...) {
+        ReportUnexpectedFailure();
+    }
+    settingChange.join();
 }
 
 class ProgramListTest : public MainWindowTest {

@@ -1,6 +1,9 @@
 // Reading uninstall entries from the real registry of the test prefix.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "fakes/fake_program_list.h"
 #include "fakes/recording_reporter.h"
 #include "inventory/refresh_list.h"
@@ -17,6 +20,43 @@ namespace {
 using e2e::SeededUninstallEntries;
 using testing::FakeProgramList;
 using testing::RecordingReporter;
+
+// The real registry, with a hook that runs at each index of the first walk of the current user's
+// uninstall key, as another installer would act while we read.
+class RegistryChangedDuringTheWalk final : public Registry {
+public:
+    explicit RegistryChangedDuringTheWalk(std::function<void(std::uint32_t)> atIndex) : atIndex_(std::move(atIndex)) {}
+
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override {
+        auto key = real_.open(source, path, access);
+        if (key == nullptr || source != RegistrySource::CurrentUser || access != KeyAccess::EnumerateSubKeys) return key;
+        return std::make_unique<Key>(std::move(key), atIndex_);
+    }
+
+private:
+    class Key final : public RegistryKey {
+    public:
+        Key(std::unique_ptr<RegistryKey> real, std::function<void(std::uint32_t)>& atIndex)
+            : real_(std::move(real)), atIndex_(atIndex) {}
+        EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
+            if (atIndex_) atIndex_(index);
+            const auto result = real_->subKeyName(index, name);
+            if (result == EnumerationResult::NoMoreItems) atIndex_ = nullptr;  // the first walk is over
+            return result;
+        }
+        std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) override { return real_->openSubKey(name); }
+        void watchSubKeys() override { real_->watchSubKeys(); }
+        bool subKeysChanged() override { return real_->subKeysChanged(); }
+        std::optional<RegistryValue> value(const std::wstring& name) override { return real_->value(name); }
+
+    private:
+        std::unique_ptr<RegistryKey> real_;
+        std::function<void(std::uint32_t)>& atIndex_;
+    };
+
+    WindowsRegistry real_;
+    std::function<void(std::uint32_t)> atIndex_;
+};
 
 class RegistryTest : public ::testing::Test {
 protected:
@@ -117,6 +157,25 @@ TEST(PlatformFiles, ProbeFindsHiddenAndSystemFilesThatTheSkinSearchPassesOver) {
         DeleteFileW(path.c_str());
         EXPECT_FALSE(FileExistsProbe(files, path)) << attribute;
     }
+}
+
+// Keys are enumerated in name order: removing an entry that was read moves the next one to an index
+// already passed, and adding one before the current index is missed too. The change is noticed and
+// the key walked again, so both are listed.
+TEST_F(RegistryTest, EntriesMovedOrAddedDuringAWalkAreFoundByTheWalkThatFollows) {
+    for (int i = 0; i < 8; ++i) entries.add(L"walk-b" + std::to_wstring(i), L"Stays " + std::to_wstring(i), L"C:\\s.exe");
+    RegistryChangedDuringTheWalk changing([&](std::uint32_t index) {
+        if (index == 3) entries.remove(L"walk-b0");
+        if (index == 5) entries.add(L"walk-a", L"Added During The Walk", L"C:\\a.exe");
+    });
+    RefreshList({changing, list, textCase, reporter});
+    e2e::KeepSeededRows(list.rows);
+    std::vector<std::wstring> names;
+    for (const auto& row : list.rows) names.push_back(row.text);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Added During The Walk", L"Stays 1", L"Stays 2", L"Stays 3", L"Stays 4",
+                                                L"Stays 5", L"Stays 6", L"Stays 7"}));
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(RegistryTest, NamesInEveryScriptArriveUnchanged) {

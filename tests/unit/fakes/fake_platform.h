@@ -3,6 +3,7 @@
 // can fail any operation on demand.
 #pragma once
 
+#include <cwctype>
 #include <map>
 #include <set>
 #include <string>
@@ -94,10 +95,10 @@ public:
         if (refused.count(program)) throw Failure(L"The system cannot find the file specified.");
         opened.push_back({owner, program, arguments, directory});
     }
-    void startProgram(const std::wstring& commandLine, int windowStyle) override {
+    void startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) override {
         faults_.check("shell.startProgram");
         journal_.push_back("shell.startProgram");
-        started.push_back({commandLine, windowStyle});
+        started.push_back({program, commandLine, windowStyle});
     }
     std::wstring expandEnvironment(const std::wstring& text) override {
         std::wstring result = text;
@@ -108,21 +109,37 @@ public:
         }
         return result;
     }
-    bool isFile(const std::wstring& path) override { return files.count(path) != 0; }
+    // Letter case does not matter to file names, as on Windows.
+    bool isFile(const std::wstring& path) override { return files.count(Lower(path)) != 0; }
+    std::wstring systemFolder() override { return L"C:\\Windows\\system32"; }
+    std::wstring windowsFolder() override { return L"C:\\Windows"; }
+
+    void addFile(const std::wstring& path) { files.insert(Lower(path)); }
 
     struct Request {
         std::uintptr_t owner;
         std::wstring program, arguments, directory;
     };
+    struct Start {
+        std::wstring program, commandLine;
+        int windowStyle;
+    };
     std::vector<Request> opened;
-    std::vector<std::pair<std::wstring, int>> started;
-    std::set<std::wstring> files;
+    std::vector<Start> started;
     std::set<std::wstring> refused;
-    std::map<std::wstring, std::wstring> environment{{L"%ProgramFiles%", L"C:\\Program Files"},
-                                                     {L"%ProgramFiles(x86)%", L"C:\\Program Files (x86)"},
-                                                     {L"%SystemRoot%", L"C:\\Windows"}};
+    std::map<std::wstring, std::wstring> environment{
+        {L"%ProgramFiles%", L"C:\\Program Files"},
+        {L"%ProgramFiles(x86)%", L"C:\\Program Files (x86)"},
+        {L"%SystemRoot%", L"C:\\Windows"},
+        // Relative and empty entries stand for the working directory.
+        {L"%PATH%", L"C:\\Windows\\system32;;.;Tools;\"C:\\Program Files\\PowerShell\\7\\\";D:\\bin"}};
 
 private:
+    static std::wstring Lower(std::wstring text) {
+        for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
+        return text;
+    }
+    std::set<std::wstring> files;  // lower case
     Journal& journal_;
     FaultPlan& faults_;
 };

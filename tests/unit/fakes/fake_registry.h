@@ -82,7 +82,12 @@ public:
         name = store_->entries[index].keyName;
         return EnumerationResult::Found;
     }
-    std::uint64_t changeStamp() override { return store_ != nullptr ? store_->changes : 0; }
+    void watchSubKeys() override { watchedFrom_ = store_ != nullptr ? store_->changes : 0; }
+    bool subKeysChanged() override {
+        if (store_ == nullptr || store_->changes == watchedFrom_) return false;
+        watchSubKeys();
+        return true;
+    }
 
     std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) override {
         owner_.faults.check("registry.open");
@@ -109,6 +114,7 @@ private:
     RegistrySource source_;
     const Store* store_;
     const FakeEntry* entry_;
+    std::uint64_t watchedFrom_ = 0;
 };
 
 inline std::unique_ptr<RegistryKey> FakeRegistry::open(RegistrySource source, const std::wstring& path,
