@@ -45,11 +45,12 @@ public:
     ShownWindow() {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
-        window.create(GetModuleHandleW(nullptr), {});
+        window.create(GetModuleHandleW(nullptr), {}, textCase, collation);
         window.showCentred(SW_SHOWNORMAL);
         Pump();
     }
-    ~ShownWindow() { DestroyWindow(window.hwnd()); }
+    win32::WindowsTextCase textCase;
+    win32::WindowsCollation collation;
     win32::MainWindowFrame window;
 };
 
@@ -57,13 +58,11 @@ public:
 class ShownList : public ShownWindow {
 public:
     ShownList() {
-        window.setListNotify([this](NMHDR& header) { return list.onNotify(header); });
         for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) {
             list.addColumn(header);
         }
     }
-    win32::WindowsTextCase textCase;
-    win32::ListViewProgramList list{window.list(), [this](int twips) { return window.twipsToPixels(twips); }, textCase};
+    win32::ListViewProgramList& list = window.programList();
 };
 
 // N entries in the 64-bit view, named like real ones, in no particular order.

@@ -27,10 +27,8 @@ int main() {
     using namespace orv;
     constexpr int kRows = 10000;
     bench::ShownWindow shown;
-    win32::WindowsTextCase textCase;
-    win32::ListViewProgramList list(shown.window.list(), [&](int twips) { return shown.window.twipsToPixels(twips); },
-                                    textCase);
-    shown.window.setListNotify([&](NMHDR& header) { return list.onNotify(header); });
+    auto& textCase = shown.textCase;
+    auto& list = shown.window.programList();
     list.addColumn(L"Add Or Remove Programs");
     list.setColumnWidth(1, 7000);
     list.setRedraw(false);

@@ -21,8 +21,8 @@ void Form1::Form_Load() {
     Trap trap(location::kFormLoad, ports_.reporter);
     auto& window = ports_.window;
     trap.step(100, [&] { ApplySkin(ports_.files, window, ports_.skin); });
-    if (trap.test(104, [&] { return FileExistsProbe(ports_.files, window.programFolder() + kHandCursorSuffix); })) {
-        trap.step(106, [&] { window.loadCustomPointer(window.programFolder() + kHandCursorSuffix); });
+    if (trap.test(104, [&] { return FileExistsProbe(ports_.files, ports_.files.programFolder() + kHandCursorSuffix); })) {
+        trap.step(106, [&] { window.loadCustomPointer(ports_.files.programFolder() + kHandCursorSuffix); });
     }
     trap.step(108, [&] { visitHomePageSometimes(); });
     trap.step(128, [&] { window.setCaption(maker::kProductName); });
@@ -64,7 +64,7 @@ void Form1::PushButton1_Click() {
         if (ticked) {
             trap.step(104, [&] {
                 LaunchCommand(ports_.shell, ports_.window.handle(), list.subItem(row, kUninstallCommandItem),
-                              ports_.window.programFolder());
+                              ports_.files.programFolder());
             });
         }
     }
@@ -130,15 +130,11 @@ bool MatchesSearch(TextCase& textCase, const std::wstring& rowText, const std::w
 }
 
 void Form1::ButtonMouseMove() {
-    if (ports_.window.pointer() != PointerSetting::Busy) {
-        ports_.window.setPointer(PointerSetting::Custom);
-    }
+    ports_.window.setPointer(PointerSetting::Custom);
 }
 
 void Form1::SurfaceMouseMove() {
-    if (ports_.window.pointer() != PointerSetting::Busy) {
-        ports_.window.setPointer(PointerSetting::Default);
-    }
+    ports_.window.setPointer(PointerSetting::Default);
 }
 
 }  // namespace orv

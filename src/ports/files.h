@@ -1,4 +1,4 @@
-// The two file questions the start-up asks.
+// Where the program is, and the two file questions the start-up asks.
 #pragma once
 
 #include <string>
@@ -8,6 +8,8 @@ namespace orv {
 class Files {
 public:
     virtual ~Files() = default;
+    // The folder that holds the program's executable, without a trailing separator.
+    virtual std::wstring programFolder() = 0;
     // Searches for exactly `path` among ordinary files (not hidden, not system, not a folder): the found
     // name, or the empty text.
     virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;

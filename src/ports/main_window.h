@@ -7,7 +7,7 @@
 namespace orv {
 
 // One pointer setting for the whole window, with the platform's codes.
-enum class PointerSetting : int { Default = 0, Busy = 11, Custom = 99 };
+enum class PointerSetting : int { Default = 0, Custom = 99 };
 
 // A colour as the classic colour properties take it: RGB, or a system colour index with the high bit set.
 using OleColor = std::uint32_t;
@@ -28,8 +28,6 @@ public:
     virtual void setPointer(PointerSetting setting) = 0;
 
     virtual std::uintptr_t handle() = 0;
-    // The folder that holds the program's executable, without a trailing separator.
-    virtual std::wstring programFolder() = 0;
 };
 
 }  // namespace orv

@@ -17,13 +17,13 @@ std::int32_t AsInt32(const DispatchValue& value) {
 }  // namespace
 
 void ApplySkin(Files& files, MainWindow& window, SkinComponent& skin) {
-    if (files.findOrdinaryFile(window.programFolder() + kSkinFileSuffix).empty()) {
+    const std::wstring path = files.programFolder() + kSkinFileSuffix;
+    if (files.findOrdinaryFile(path).empty()) {
         return;
     }
     window.setBackColor(kButtonFaceColor);
     // The window holds none of the classic option buttons, check boxes, frames or labels whose
     // background would follow the window's, so there is no control to recolour here.
-    const std::wstring path = window.programFolder() + kSkinFileSuffix;
     skin.invoke(kSkinLoad, DispatchKind::Method, {path, std::wstring()});
     const std::int32_t options = AsInt32(skin.invoke(kSkinOptionWord, DispatchKind::PropertyGet, {}));
     skin.invoke(kSkinOptionWord, DispatchKind::PropertyPut, {options | 1});

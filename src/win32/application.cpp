@@ -24,13 +24,10 @@ int Application::run(int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&controls);
 
-    window_.create(instance_, events());
+    window_.create(instance_, events(), textCase_, collation_);
     dialogs_.setOwner(window_.hwnd());
-    list_ = std::make_unique<ListViewProgramList>(
-        window_.list(), [this](int twips) { return window_.twipsToPixels(twips); }, textCase_);
-    window_.setListNotify([this](NMHDR& header) { return list_->onNotify(header); });
-    form_ = std::make_unique<Form1>(Form1Ports{window_, *list_, registry_, textCase_, dialogs_, shell_, files_, chance_,
-                                               skin_, reporter_});
+    form_ = std::make_unique<Form1>(Form1Ports{window_, window_.programList(), registry_, textCase_, dialogs_, shell_,
+                                               files_, chance_, skin_, reporter_});
     form_->Form_Load();
     window_.showCentred(showCommand);
 

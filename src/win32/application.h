@@ -9,7 +9,6 @@
 #include "services/error_report.h"
 #include "win32/dialogs.h"
 #include "win32/handles.h"
-#include "win32/list_view.h"
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
 #include "win32/registry_adapter.h"
@@ -31,6 +30,7 @@ private:
     HINSTANCE instance_;
     WindowsRegistry registry_;
     WindowsTextCase textCase_;
+    WindowsCollation collation_;
     WindowsDialogs dialogs_;
     WindowsShell shell_;
     WindowsFiles files_;
@@ -38,7 +38,6 @@ private:
     MessageBoxReporter reporter_{dialogs_};
     MainWindowFrame window_;
     SkinFramework skin_;
-    std::unique_ptr<ListViewProgramList> list_;
     std::unique_ptr<Form1> form_;
 };
 

@@ -1,30 +1,38 @@
 // The program list over the common-controls list view, in report view with one check box per row.
-// The rows live here and the control only shows them (an owner-data list): filling a list of
-// thousands of rows costs no more than storing them, and ticks and texts are read back from here.
-// What a list that keeps its own rows does for the user is done here too: ticking by click and Space
-// (a whole selection at once), ticks set from outside with LVM_SETITEMSTATE, and typing to find a row.
+// The rows live in our own store and the control only shows them (an owner-data list): filling a list
+// of thousands of rows costs no more than storing them. This view answers the control's questions
+// about the rows (their texts and ticks, and where typed letters lead); the check boxes and the header
+// have their own helpers.
 #pragma once
 
 #include <windows.h>
 #include <commctrl.h>
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
+#include "controls/colour_scheme.h"
+#include "controls/program_rows.h"
+#include "ports/collation.h"
 #include "ports/program_list.h"
 #include "ports/text_case.h"
+#include "win32/header_painter.h"
+#include "win32/list_check_boxes.h"
 
 namespace orv::win32 {
 
-class ListViewProgramList final : public ProgramList {
+struct ListColours {
+    COLORREF back;
+    COLORREF text;
+};
+
+class ListViewProgramList final : public ProgramList, private TickedRows {
 public:
     // `twipsToPixels` converts at the list's current DPI; `textCase` serves the search by typed
-    // letters. The list must have LVS_OWNERDATA.
-    ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase);
-    ~ListViewProgramList() override;
+    // letters and `collation` the order of the rows. The list must have LVS_OWNERDATA.
+    ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase, Collation& collation);
+    ~ListViewProgramList() override = default;
     ListViewProgramList(const ListViewProgramList&) = delete;
     ListViewProgramList& operator=(const ListViewProgramList&) = delete;
 
@@ -33,48 +41,36 @@ public:
     void clear() override;
     std::size_t add(const std::wstring& text) override;
     void setSubItem(std::size_t row, int subItem, const std::wstring& text) override;
-    std::size_t count() override { return rows_.size(); }
-    std::wstring text(std::size_t row) override { return at(row).text; }
-    std::wstring subItem(std::size_t row, int subItem) override;
-    bool checked(std::size_t row) override { return at(row).checked; }
+    std::size_t count() override { return rows_.count(); }
+    std::wstring text(std::size_t row) override { return rows_.text(row); }
+    std::wstring subItem(std::size_t row, int subItem) override { return rows_.subItem(row, subItem); }
+    bool checked(std::size_t row) override { return rows_.checked(row); }
     void setChecked(std::size_t row, bool checked) override;
     void setRedraw(bool enabled) override;
 
-    // Answers the control's questions about its rows (texts, check marks). Nothing when the
-    // notification is not about rows.
+    void setColours(const ListColours& colours, std::optional<HeaderColours> header);
+    // Answers the control's questions about its rows. Nothing when the notification is not about rows.
     std::optional<LRESULT> onNotify(NMHDR& header);
 
 private:
-    struct Row {
-        std::wstring text;
-        std::array<std::wstring, 4> subItems;  // [1] to [3]
-        bool checked = false;
-        std::string sortKey;  // the name's collation key, ignoring case
-    };
+    // TickedRows, by index from 0
+    [[nodiscard]] std::size_t rowCount() const override { return rows_.count(); }
+    [[nodiscard]] bool isTicked(std::size_t index) const override { return rows_.checked(index + 1); }
+    void tick(std::size_t index, bool ticked) override { setChecked(index + 1, ticked); }
+    void tickAll(bool ticked) override;
 
-    Row& at(std::size_t row);
-    [[nodiscard]] std::string sortKeyOf(const std::wstring& text) const;
-    void sortRows();
     void showRowCount();
-    void repaintRow(std::size_t index);
-    void describe(NMLVDISPINFOW& request);
+    void repaintRow(std::size_t row);
+    void describe(NMLVDISPINFOW& request) const;
     LRESULT find(const NMLVFINDITEMW& request);
-    void toggle(int index);
-    void tick(std::size_t index, bool ticked) noexcept;  // `index` counts from 0 and is in range
-    void toggleSelection();
-    bool toggleAt(POINT point);
-    // Takes the tick out of a state change that another program asks of the control; false when the
-    // change held nothing else for the control.
-    bool takeTicks(int index, LVITEMW& change);
-    static LRESULT CALLBACK TickSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data) noexcept;
 
     HWND list_;
     std::function<int(int)> twipsToPixels_;
     TextCase& textCase_;
-    std::vector<Row> rows_;
+    ProgramRows rows_;
     bool suspended_ = false;
-    bool unsorted_ = false;
+    ListCheckBoxes checkBoxes_{list_, *this};
+    HeaderPainter headerPainter_{list_};
 };
 
 }  // namespace orv::win32

@@ -1,5 +1,6 @@
-// Form1's window: the layout in twips, the fonts, the pointer over its whole surface, and the
-// notifications that the procedures of the main window answer.
+// Form1's window: it makes its controls where the form places them, keeps them at the screen's DPI and
+// in the theme's colours, holds the pointer over its whole surface, and passes on what happens to the
+// procedures of the main window.
 #pragma once
 
 #include <windows.h>
@@ -7,20 +8,23 @@
 
 #include <array>
 #include <functional>
-#include <optional>
+#include <memory>
 #include <string>
 
-#include "controls/colour_scheme.h"
+#include "ports/collation.h"
 #include "ports/main_window.h"
+#include "ports/text_case.h"
 #include "services/skin_file.h"
 #include "win32/base_window.h"
+#include "win32/form_layout.h"
 #include "win32/handles.h"
+#include "win32/list_view.h"
 #include "win32/push_button.h"
+#include "win32/window_pointer.h"
+#include "win32/window_resources.h"
+#include "win32/window_theme.h"
 
 namespace orv::win32 {
-
-// The six buttons, by their number in the program's names (PushButton1 to PushButton6).
-inline constexpr int kButtonCount = 6;
 
 struct MainWindowEvents {
     std::array<std::function<void()>, kButtonCount + 1> buttonClick;  // [1] to [6]
@@ -37,8 +41,10 @@ public:
     ~MainWindowFrame() override;
     MainWindowFrame(const MainWindowFrame&) = delete;
     MainWindowFrame& operator=(const MainWindowFrame&) = delete;
-    // Creates the window, hidden, with all its controls.
-    void create(HINSTANCE instance, MainWindowEvents events);
+
+    // Creates the window, hidden, with all its controls; the list orders its rows by `collation` and
+    // finds typed letters with `textCase`.
+    void create(HINSTANCE instance, MainWindowEvents events, TextCase& textCase, Collation& collation);
     // Shows it centred on the screen with the focus on the list.
     void showCentred(int showCommand);
 
@@ -47,8 +53,7 @@ public:
     void applySkin(const Skin& skin, const SkinOptions& options);
 
     [[nodiscard]] HWND list() const { return list_; }
-    // Who answers the list's notifications about its rows.
-    void setListNotify(std::function<std::optional<LRESULT>(NMHDR&)> handler) { listNotify_ = std::move(handler); }
+    ListViewProgramList& programList() { return *programList_; }
     PushButton& button(int number) { return buttons_[static_cast<std::size_t>(number)]; }
     [[nodiscard]] int twipsToPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
 
@@ -56,46 +61,37 @@ public:
     void setCaption(const std::wstring& caption) override;
     void useApplicationIcon() override;
     void setBackColor(OleColor color) override;
-    void loadCustomPointer(const std::wstring& path) override;
-    PointerSetting pointer() override { return pointer_; }
-    void setPointer(PointerSetting setting) override;
+    void loadCustomPointer(const std::wstring& path) override { pointer_.load(path); }
+    PointerSetting pointer() override { return pointer_.setting(); }
+    void setPointer(PointerSetting setting) override { pointer_.set(setting, hwnd()); }
     std::uintptr_t handle() override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
-    std::wstring programFolder() override;
 
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void createControls();
+    void createList(TextCase& textCase, Collation& collation);
+    void createButtons();
+    void createTooltip();
     void createFonts();
     void layout();
     void applyFonts();
-    [[nodiscard]] HCURSOR cursorForSetting() const;
+    void moveToDpi(UINT dpi, const RECT& suggested);
     // Gives every control its colours for the current colour scheme and skin, and repaints.
     void applyColours();
-    [[nodiscard]] HBRUSH backgroundBrush() const;
-    LRESULT paintHeaderItem(NMCUSTOMDRAW& draw);
-    static LRESULT CALLBACK ListSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                         DWORD_PTR data) noexcept;
+    static LRESULT CALLBACK ListMouseSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                              DWORD_PTR data) noexcept;
 
     MainWindowEvents events_;
-    std::function<std::optional<LRESULT>(NMHDR&)> listNotify_;
     UINT dpi_ = 96;
     HWND list_ = nullptr;
-    HWND tooltip_ = nullptr;
+    std::unique_ptr<ListViewProgramList> programList_;
     std::array<PushButton, kButtonCount + 1> buttons_;  // [1] to [6]
     UniqueHfont windowFont_;
     UniqueHfont buttonFont_;
     UniqueHicon blankIcon_;
-    UniqueHicon bigIcon_;
-    UniqueHicon smallIcon_;
-    UniqueHcursor customPointer_;
-    UniqueHbrush backBrush_;
-    OleColor backColor_ = kWhite;
-    PointerSetting pointer_ = PointerSetting::Default;
-    std::optional<Skin> skin_;
-    SkinOptions skinOptions_;
-    bool highContrast_ = false;
-    std::optional<HeaderColours> headerColours_;  // none: the header's own look
+    ApplicationIcons icons_;
+    WindowPointer pointer_;
+    WindowTheme theme_;
 };
 
 }  // namespace orv::win32

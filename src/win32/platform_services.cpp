@@ -43,6 +43,18 @@ std::wstring WindowsTextCase::lower(const std::wstring& text) {
     return result;
 }
 
+// The user's collation, as Windows' own list of programs sorts.
+std::string WindowsCollation::sortKey(const std::wstring& text) {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
+    const int length = static_cast<int>(text.size());
+    const int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
+    if (bytes <= 0) return {};
+    std::string key(static_cast<std::size_t>(bytes), '\0');
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes,
+                  nullptr, nullptr, 0);
+    return key;
+}
+
 void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
                         const std::wstring& directory) {
     SHELLEXECUTEINFOW request{};
@@ -102,6 +114,24 @@ std::wstring WindowsShell::systemFolder() {
 
 std::wstring WindowsShell::windowsFolder() {
     return FolderFrom(&GetSystemWindowsDirectoryW, L"Could not find the Windows folder");
+}
+
+// Asked at start-up and for every uninstaller started, so found once.
+std::wstring WindowsFiles::programFolder() {
+    if (programFolder_.empty()) {
+        std::wstring path(MAX_PATH, L'\0');
+        for (;;) {
+            const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+            if (length == 0) ThrowLastError(L"Could not find the program's folder");
+            if (length < path.size()) {
+                path.resize(length);
+                break;
+            }
+            path.resize(path.size() * 2);
+        }
+        programFolder_ = path.substr(0, path.find_last_of(L"\\/"));
+    }
+    return programFolder_;
 }
 
 std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {

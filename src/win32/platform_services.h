@@ -4,6 +4,7 @@
 #include <random>
 
 #include "ports/chance.h"
+#include "ports/collation.h"
 #include "ports/files.h"
 #include "ports/shell.h"
 #include "ports/text_case.h"
@@ -13,6 +14,11 @@ namespace orv::win32 {
 class WindowsTextCase final : public TextCase {
 public:
     std::wstring lower(const std::wstring& text) override;
+};
+
+class WindowsCollation final : public Collation {
+public:
+    std::string sortKey(const std::wstring& text) override;
 };
 
 class WindowsShell final : public Shell {
@@ -28,8 +34,12 @@ public:
 
 class WindowsFiles final : public Files {
 public:
+    std::wstring programFolder() override;
     std::wstring findOrdinaryFile(const std::wstring& path) override;
     void readModificationTime(const std::wstring& path) override;
+
+private:
+    std::wstring programFolder_;
 };
 
 class WindowsChance final : public Chance {

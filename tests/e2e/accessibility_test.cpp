@@ -7,6 +7,7 @@
 #include <oleacc.h>
 
 #include <atomic>
+#include <set>
 #include <thread>
 
 #include "driver.h"
@@ -60,13 +61,33 @@ TEST_F(KeyboardE2e, TypedLettersFocusAndSelectTheRowTheyBegin) {
     EXPECT_TRUE(program.dialogs().empty());
 }
 
-TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelection) {
+// A screen reader hears of every tick that Space gives, through the list's own accessible object,
+// whose children are the rows counted from 1.
+TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelectionAndSaysSo) {
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
+    static std::set<LONG> changedRows;
+    static HWND list = nullptr;
+    list = program.list();
+    const HWINEVENTHOOK hook = SetWinEventHook(
+        EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+            if (window == list && object == OBJID_CLIENT) changedRows.insert(child);
+        },
+        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(hook, nullptr);
+    const auto rows = program.rows();
     for (int row : {0, 2, 3}) program.setRowState(row, LVIS_SELECTED, LVIS_SELECTED);
     program.setRowState(2, LVIS_FOCUSED, LVIS_FOCUSED);
     program.pressKeyInList(VK_SPACE);
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>{true, false, true, true, false}; }, 10s));
+    const std::set<LONG> ticked = {rows[0].index + 1, rows[2].index + 1, rows[3].index + 1};
+    EXPECT_TRUE(WaitUntil([&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        return changedRows == ticked;
+    }, 10s));
+    UnhookWinEvent(hook);
     program.pressKeyInList(VK_SPACE);
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
 }

@@ -1,15 +1,57 @@
-// The rules of our own controls: finding a row by typed letters, and colours that stay readable.
+// The rules of our own controls: the list's sorted rows, finding a row by typed letters, and colours
+// that stay readable.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
 #include "controls/colour_scheme.h"
+#include "controls/program_rows.h"
 #include "controls/type_ahead.h"
 #include "fakes/fake_text_case.h"
+#include "ports/failure.h"
 
 namespace orv {
 namespace {
+
+TEST(ProgramRowsTest, RowsAreSortedByNameIgnoringCaseAndKeepTheirTextsAndTicks) {
+    testing::FakeCollation collation;
+    ProgramRows rows(collation);
+    const auto zeta = rows.add(L"Zeta");
+    rows.setSubItem(zeta, 1, std::wstring(40000, L'x'));
+    rows.setSubItem(zeta, 3, L"key");
+    rows.setChecked(zeta, true);
+    EXPECT_EQ(rows.add(L"alpha"), 1u);
+    EXPECT_EQ(rows.add(L"Beta"), 2u);
+    EXPECT_EQ(rows.text(3), L"Zeta");
+    EXPECT_EQ(rows.subItem(3, 1).size(), 40000u);
+    EXPECT_EQ(rows.subItem(3, 3), L"key");
+    EXPECT_TRUE(rows.checked(3));
+    EXPECT_FALSE(rows.checked(1));
+    rows.setAllChecked(true);
+    EXPECT_TRUE(rows.checked(1) && rows.checked(2));
+    // Rows and sub-items that are not there.
+    EXPECT_THROW(static_cast<void>(rows.text(4)), Failure);
+    EXPECT_THROW(rows.setChecked(0, true), Failure);
+    EXPECT_THROW(rows.setSubItem(1, 4, L"x"), Failure);
+    EXPECT_THROW(static_cast<void>(rows.subItem(1, 0)), Failure);
+    rows.clear();
+    EXPECT_EQ(rows.count(), 0u);
+}
+
+TEST(ProgramRowsTest, RowsAddedWhileSortingIsDeferredGoLastThenSortOnceKeepingEqualNamesInOrder) {
+    testing::FakeCollation collation;
+    ProgramRows rows(collation);
+    rows.add(L"Bravo");
+    rows.deferSorting(true);
+    EXPECT_EQ(rows.add(L"delta"), 2u);
+    EXPECT_EQ(rows.add(L"Charlie"), 3u);
+    EXPECT_EQ(rows.add(L"charlie"), 4u);
+    rows.deferSorting(false);
+    std::vector<std::wstring> names;
+    for (std::size_t row = 1; row <= rows.count(); ++row) names.push_back(rows.text(row));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"Bravo", L"Charlie", L"charlie", L"delta"}));
+}
 
 // Sorted as the list sorts them.
 const std::vector<std::wstring> kNames = {L"Alpha Tool", L"Bravo", L"Charlie Player", L"charlie tools",

@@ -36,9 +36,7 @@ public:
     PointerSetting pointer() override { return setting; }
     void setPointer(PointerSetting value) override { note("window.setPointer"); setting = value; }
     std::uintptr_t handle() override { return 0x1234; }
-    std::wstring programFolder() override { note("window.programFolder"); return folder; }
 
-    std::wstring folder = L"C:\\Program Files\\Orvendale";
     std::wstring caption;
     bool hasApplicationIcon = false;
     OleColor backColor = kWhite;
@@ -148,6 +146,8 @@ class FakeFiles final : public Files {
 public:
     FakeFiles(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
 
+    std::wstring programFolder() override { return folder; }
+
     std::wstring findOrdinaryFile(const std::wstring& path) override {
         faults_.check("files.findOrdinaryFile");
         journal_.push_back("files.findOrdinaryFile");
@@ -161,6 +161,7 @@ public:
         if (!ordinary.count(path) && !hidden.count(path)) throw Failure(L"File not found");
     }
 
+    std::wstring folder = L"C:\\Program Files\\Orvendale";
     std::set<std::wstring> ordinary;  // plain files
     std::set<std::wstring> hidden;    // hidden or system files
     std::vector<std::wstring> searched;

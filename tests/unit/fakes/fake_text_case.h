@@ -1,4 +1,5 @@
-// Lower-casing with the C library's Unicode tables, standing in for the platform's mapping.
+// Lower-casing with the C library's Unicode tables, standing in for the platform's mapping, and a
+// collation that orders by the lower-cased text.
 #pragma once
 
 #include <clocale>
@@ -6,6 +7,7 @@
 #include <locale.h>
 
 #include "fault_plan.h"
+#include "ports/collation.h"
 #include "ports/text_case.h"
 
 namespace orv::testing {
@@ -33,6 +35,20 @@ public:
 
 private:
     locale_t locale_;
+};
+
+class FakeCollation final : public Collation {
+public:
+    std::string sortKey(const std::wstring& text) override {
+        std::string key;
+        for (wchar_t c : textCase_.lower(text)) {
+            for (int shift = 16; shift >= 0; shift -= 8) key.push_back(static_cast<char>((c >> shift) & 0xFF));
+        }
+        return key;
+    }
+
+private:
+    FakeTextCase textCase_;
 };
 
 }  // namespace orv::testing

@@ -1,0 +1,143 @@
+#include "win32/list_check_boxes.h"
+
+#include <windowsx.h>
+
+#include "win32/base_window.h"
+
+namespace orv::win32 {
+namespace {
+
+// With LVS_EX_CHECKBOXES, state image 1 is the empty box and 2 the ticked one.
+constexpr UINT kUncheckedImage = 1;
+constexpr UINT kCheckedImage = 2;
+constexpr UINT_PTR kSubclassId = 2;
+
+}  // namespace
+
+ListCheckBoxes::ListCheckBoxes(HWND list, TickedRows& rows) : list_(list), rows_(rows) {
+    SetWindowSubclass(list_, &ListCheckBoxes::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ListCheckBoxes::~ListCheckBoxes() {
+    if (IsWindow(list_)) RemoveWindowSubclass(list_, &ListCheckBoxes::Subclass, kSubclassId);
+}
+
+// A screen reader hears of the change through the list's own accessible object, whose children are
+// the rows counted from 1.
+void ListCheckBoxes::tick(std::size_t index, bool ticked) {
+    if (index >= rows_.rowCount() || rows_.isTicked(index) == ticked) return;
+    rows_.tick(index, ticked);
+    NotifyWinEvent(EVENT_OBJECT_STATECHANGE, list_, OBJID_CLIENT, static_cast<LONG>(index + 1));
+}
+
+void ListCheckBoxes::toggle(int index) {
+    if (index < 0) return;
+    const auto row = static_cast<std::size_t>(index);
+    if (row < rows_.rowCount()) tick(row, !rows_.isTicked(row));
+}
+
+// Space flips the focused row's tick and gives every other selected row the same new tick, so one key
+// ticks a whole selection.
+void ListCheckBoxes::toggleSelection() {
+    const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
+    if (focused < 0 || static_cast<std::size_t>(focused) >= rows_.rowCount()) return;
+    toggle(focused);
+    const bool ticked = rows_.isTicked(static_cast<std::size_t>(focused));
+    for (int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED); index >= 0;
+         index = ListView_GetNextItem(list_, index, LVNI_SELECTED)) {
+        tick(static_cast<std::size_t>(index), ticked);
+    }
+}
+
+// Toggles the row whose check box is at `point`; false when there is no box there.
+bool ListCheckBoxes::toggleAt(POINT point) {
+    LVHITTESTINFO hit{};
+    hit.pt = point;
+    if (ListView_SubItemHitTest(list_, &hit) < 0 || (hit.flags & LVHT_ONITEMSTATEICON) == 0 || hit.iSubItem != 0) {
+        return false;
+    }
+    toggle(hit.iItem);
+    return true;
+}
+
+// With the state image in the callback mask, the control would leave such a change to us without
+// telling (Wine sends no LVN_ITEMCHANGED for callback bits). So the tick is taken here, before the
+// control sees the message: for one row, or for every row when the index is -1. False when the change
+// held nothing else for the control.
+bool ListCheckBoxes::takeTicks(int index, LVITEMW& change) {
+    if ((change.stateMask & LVIS_STATEIMAGEMASK) == 0) return true;
+    const UINT image = (change.state & LVIS_STATEIMAGEMASK) >> 12;
+    if (image == kUncheckedImage || image == kCheckedImage) {
+        const bool ticked = image == kCheckedImage;
+        if (index == -1) {
+            rows_.tickAll(ticked);
+            announceVisibleRows();
+        } else if (index >= 0) {
+            tick(static_cast<std::size_t>(index), ticked);
+        }
+    }
+    change.stateMask &= ~LVIS_STATEIMAGEMASK;
+    return change.stateMask != 0;
+}
+
+// Every row changed: those a reader can see are announced, not the thousands below them.
+void ListCheckBoxes::announceVisibleRows() {
+    const int first = ListView_GetTopIndex(list_);
+    const int last = first + ListView_GetCountPerPage(list_);
+    for (int index = first; index <= last && static_cast<std::size_t>(index) < rows_.rowCount(); ++index) {
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, list_, OBJID_CLIENT, index + 1);
+    }
+}
+
+LRESULT CALLBACK ListCheckBoxes::Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) noexcept {
+    auto* self = reinterpret_cast<ListCheckBoxes*>(data);
+    try {
+        switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            if (self->toggleAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+                SetFocus(list);
+                return 0;
+            }
+            break;
+        case WM_KEYDOWN:
+            // Ctrl+Space is the control's: it adds the focused row to a selection made with Ctrl+arrows.
+            if (wParam == VK_SPACE && GetKeyState(VK_CONTROL) >= 0) {
+                self->toggleSelection();
+                return 0;
+            }
+            break;
+        case LVM_SETITEMSTATE: {
+            if (lParam == 0) break;
+            LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+            if (!self->takeTicks(static_cast<int>(wParam), change)) return TRUE;
+            return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+        }
+        case LVM_SETITEMW:
+        case LVM_SETITEMA: {
+            // The two forms differ only in the text, which an owner-data list does not take.
+            if (lParam == 0 || (reinterpret_cast<const LVITEMW*>(lParam)->mask & LVIF_STATE) == 0) break;
+            LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+            if (!self->takeTicks(change.iItem, change)) {
+                change.mask &= ~LVIF_STATE;
+                if (change.mask == 0) return TRUE;
+            }
+            return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+        }
+        case WM_CHAR:
+            if (wParam == L' ') return 0;  // not the start of a type-ahead search
+            break;
+        case WM_NCDESTROY:
+            RemoveWindowSubclass(list, &ListCheckBoxes::Subclass, kSubclassId);
+            break;
+        default:
+            break;
+        }
+    } catch (...) {
+        ReportUnexpectedFailure();
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
+}
+
+}  // namespace orv::win32
