@@ -8,7 +8,6 @@
 #include "win32/list_view.h"
 #include "win32/platform_services.h"
 #include "win32/registry_adapter.h"
-#include "win32/skin_framework.h"
 
 namespace orv::bench {
 namespace {
@@ -41,9 +40,8 @@ int main() {
     win32::WindowsShell shell;
     win32::WindowsFiles files;
     win32::WindowsChance chance;
-    win32::SkinFramework skin([](const Skin&, const SkinOptions&) {});
     testing::RecordingReporter reporter;
-    Form1 form({shown.window, list, registry, textCase, dialogs, shell, files, chance, skin, reporter});
+    Form1 form({shown.window, list, registry, textCase, dialogs, shell, files, chance, reporter});
 
     const double tickAll = bench::SecondsFor([&] {
         form.PushButton5_Click();

@@ -20,7 +20,7 @@ void Form1::refreshList() {
 void Form1::Form_Load() {
     Trap trap(location::kFormLoad, ports_.reporter);
     auto& window = ports_.window;
-    trap.step(100, [&] { ApplySkin(ports_.files, window, ports_.skin); });
+    trap.step(100, [&] { ApplySkin(ports_.files, window); });
     if (trap.test(104, [&] { return FileExistsProbe(ports_.files, ports_.files.programFolder() + kHandCursorSuffix); })) {
         trap.step(106, [&] { window.loadCustomPointer(ports_.files.programFolder() + kHandCursorSuffix); });
     }

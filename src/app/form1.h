@@ -10,7 +10,6 @@
 #include "ports/program_list.h"
 #include "ports/registry.h"
 #include "ports/shell.h"
-#include "ports/skin_component.h"
 #include "ports/text_case.h"
 #include "services/error_report.h"
 
@@ -25,7 +24,6 @@ struct Form1Ports {
     Shell& shell;
     Files& files;
     Chance& chance;
-    SkinComponent& skin;
     ErrorReporter& reporter;
 };
 

@@ -1,6 +1,7 @@
 // Where the program is, and the two file questions the start-up asks.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace orv {
@@ -15,6 +16,9 @@ public:
     virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;
     // Reads the path's last-modification time; throws when it cannot.
     virtual void readModificationTime(const std::wstring& path) = 0;
+    // The file's bytes, at most `maxBytes` of them, so that a huge file costs nothing to refuse; throws
+    // Failure with the system's reason when it cannot be read.
+    virtual std::string readFile(const std::wstring& path, std::size_t maxBytes) = 0;
 };
 
 }  // namespace orv

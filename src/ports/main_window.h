@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "ports/skin.h"
+
 namespace orv {
 
 // One pointer setting for the whole window, with the platform's codes.
@@ -21,6 +23,8 @@ public:
     virtual void setCaption(const std::wstring& caption) = 0;
     virtual void useApplicationIcon() = 0;
     virtual void setBackColor(OleColor color) = 0;
+    // Draws the window, and as the options say its controls, in the skin's colours.
+    virtual void applySkin(const Skin& skin, const SkinOptions& options) = 0;
 
     // Loads a cursor file as the window's custom pointer image; throws when it is not a cursor.
     virtual void loadCustomPointer(const std::wstring& path) = 0;

@@ -1,22 +1,30 @@
 #include "services/appearance.h"
 
 #include "ports/failure.h"
+#include "services/skin_file.h"
 
 namespace orv {
 namespace {
 
 constexpr std::size_t kMaxTitleLength = 40;
 
-std::int32_t AsInt32(const DispatchValue& value) {
-    if (const auto* number = std::get_if<std::int32_t>(&value)) return *number;
-    if (const auto* flag = std::get_if<bool>(&value)) return *flag ? -1 : 0;
-    if (std::holds_alternative<std::monostate>(value)) return 0;
-    throw Failure(L"Type mismatch");
+// A skin is taken whole: its window colour, its controls' colours, hot buttons and the list's header.
+constexpr SkinOptions kWholeSkin{true, true, true};
+
+Skin ReadSkinFile(Files& files, const std::wstring& path) {
+    std::string bytes;
+    try {
+        // One byte past the bound, so that the parser sees a file that is too large as such.
+        bytes = files.readFile(path, kMaxSkinFileBytes + 1);
+    } catch (const Failure& unreadable) {
+        throw Failure(L"The skin file \"" + path + L"\" cannot be read: " + unreadable.description());
+    }
+    return ParseSkin(bytes, path);
 }
 
 }  // namespace
 
-void ApplySkin(Files& files, MainWindow& window, SkinComponent& skin) {
+void ApplySkin(Files& files, MainWindow& window) {
     const std::wstring path = files.programFolder() + kSkinFileSuffix;
     if (files.findOrdinaryFile(path).empty()) {
         return;
@@ -24,12 +32,7 @@ void ApplySkin(Files& files, MainWindow& window, SkinComponent& skin) {
     window.setBackColor(kButtonFaceColor);
     // The window holds none of the classic option buttons, check boxes, frames or labels whose
     // background would follow the window's, so there is no control to recolour here.
-    skin.invoke(kSkinLoad, DispatchKind::Method, {path, std::wstring()});
-    const std::int32_t options = AsInt32(skin.invoke(kSkinOptionWord, DispatchKind::PropertyGet, {}));
-    skin.invoke(kSkinOptionWord, DispatchKind::PropertyPut, {options | 1});
-    skin.invoke(kSkinHotTracking, DispatchKind::PropertyPut, {true});
-    skin.invoke(kSkinListHeader, DispatchKind::PropertyPut, {true});
-    skin.invoke(kSkinApplyWindow, DispatchKind::Method, {static_cast<std::int32_t>(window.handle())});
+    window.applySkin(ReadSkinFile(files, path), kWholeSkin);
 }
 
 bool FileExistsProbe(Files& files, const std::wstring& path) {

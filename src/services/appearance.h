@@ -5,16 +5,16 @@
 
 #include "ports/files.h"
 #include "ports/main_window.h"
-#include "ports/skin_component.h"
 
 namespace orv {
 
 inline constexpr wchar_t kSkinFileSuffix[] = L"\\x\\o.cjs";
 inline constexpr wchar_t kHandCursorSuffix[] = L"\\HAND-M.CUR";
 
-// When the skin file lies in the program's folder, gives the window the button-face colour and hands
-// it to the skin component. Has no trap: the first failing step ends it and reaches the caller's trap.
-void ApplySkin(Files& files, MainWindow& window, SkinComponent& skin);
+// When the skin file lies in the program's folder, gives the window the button-face colour, then reads
+// the skin and draws the window in it. Has no trap: the first failing step ends it and reaches the
+// caller's trap.
+void ApplySkin(Files& files, MainWindow& window);
 
 // True when the path's last-modification time can be read; never fails.
 bool FileExistsProbe(Files& files, const std::wstring& path);

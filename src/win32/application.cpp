@@ -4,8 +4,7 @@
 
 namespace orv::win32 {
 
-Application::Application(HINSTANCE instance)
-    : instance_(instance), skin_([this](const Skin& skin, const SkinOptions& options) { window_.applySkin(skin, options); }) {}
+Application::Application(HINSTANCE instance) : instance_(instance) {}
 
 MainWindowEvents Application::events() {
     MainWindowEvents events;
@@ -27,7 +26,7 @@ int Application::run(int showCommand) {
     window_.create(instance_, events(), textCase_, collation_);
     dialogs_.setOwner(window_.hwnd());
     form_ = std::make_unique<Form1>(Form1Ports{window_, window_.programList(), registry_, textCase_, dialogs_, shell_,
-                                               files_, chance_, skin_, reporter_});
+                                               files_, chance_, reporter_});
     form_->Form_Load();
     window_.showCentred(showCommand);
 

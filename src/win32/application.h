@@ -12,7 +12,6 @@
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
 #include "win32/registry_adapter.h"
-#include "win32/skin_framework.h"
 
 namespace orv::win32 {
 
@@ -37,7 +36,6 @@ private:
     WindowsChance chance_;
     MessageBoxReporter reporter_{dialogs_};
     MainWindowFrame window_;
-    SkinFramework skin_;
     std::unique_ptr<Form1> form_;
 };
 

@@ -50,7 +50,7 @@ public:
 
     // Draws the window and, as the options say, its controls in the skin's colours (set aside while
     // high contrast is on).
-    void applySkin(const Skin& skin, const SkinOptions& options);
+    void applySkin(const Skin& skin, const SkinOptions& options) override;
 
     [[nodiscard]] HWND list() const { return list_; }
     ListViewProgramList& programList() { return *programList_; }

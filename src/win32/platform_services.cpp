@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <bit>
 #include <vector>
 
@@ -153,6 +154,24 @@ void WindowsFiles::readModificationTime(const std::wstring& path) {
     if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
         ThrowLastError(L"Could not read the date of \"" + path + L"\"");
     }
+}
+
+std::string WindowsFiles::readFile(const std::wstring& path, std::size_t maxBytes) {
+    const HANDLE opened =
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) throw Failure(SystemMessage(GetLastError()));
+    UniqueHandle file(opened);
+    std::string bytes(maxBytes, '\0');
+    std::size_t filled = 0;
+    DWORD read = 0;
+    do {
+        const auto wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled, 1u << 20));
+        if (wanted == 0) break;
+        if (!ReadFile(file.get(), bytes.data() + filled, wanted, &read, nullptr)) throw Failure(SystemMessage(GetLastError()));
+        filled += read;
+    } while (read != 0);
+    bytes.resize(filled);
+    return bytes;
 }
 
 double WindowsChance::secondsSinceMidnight() {

@@ -37,6 +37,7 @@ public:
     std::wstring programFolder() override;
     std::wstring findOrdinaryFile(const std::wstring& path) override;
     void readModificationTime(const std::wstring& path) override;
+    std::string readFile(const std::wstring& path, std::size_t maxBytes) override;
 
 private:
     std::wstring programFolder_;

@@ -31,7 +31,7 @@ public:
 
 private:
     // The skin, where it is to colour the controls: not while high contrast is on.
-    [[nodiscard]] bool skinsControls() const { return skin_ && skinOptions_.skinsControls(); }
+    [[nodiscard]] bool skinsControls() const { return skin_ && skinOptions_.skinsControls; }
 
     OleColor backColor_ = kWhite;
     UniqueHbrush backBrush_;

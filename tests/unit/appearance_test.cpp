@@ -1,52 +1,62 @@
-// The skin hand-over, the file probe and the application title.
+// The skin, the file probe and the application title.
 #include "form1_fixture.h"
 #include "services/appearance.h"
 #include "services/locations.h"
+#include "services/skin_file.h"
 
 namespace orv {
 namespace {
 
 using testing::Form1Test;
 
-TEST_F(Form1Test, WithoutASkinFileTheComponentIsNotTouchedAndTheWindowStaysWhite) {
+TEST_F(Form1Test, WithoutAnOrdinarySkinFileTheWindowStaysWhite) {
     files.hidden.insert(skinPath);  // hidden or system files do not count
+    files.contents[skinPath] = "window.background = #102030\n";
     form.Form_Load();
-    EXPECT_TRUE(skin.calls.empty());
+    EXPECT_FALSE(window.appliedSkin.has_value());
     EXPECT_EQ(window.backColor, kWhite);
-    EXPECT_EQ(files.searched.front(), skinPath);
+    EXPECT_TRUE(reporter.reports.empty());
 }
 
-TEST_F(Form1Test, SkinFileHandsTheWindowToTheComponentInSixSteps) {
+TEST_F(Form1Test, SkinFileDrawsTheWindowAndEveryControlInItsColours) {
     files.ordinary.insert(skinPath);
+    files.contents[skinPath] = "button.face = #FFFFFF\nlist.header = #ABCDEF\n";
     form.Form_Load();
     EXPECT_TRUE(reporter.reports.empty());
-    EXPECT_EQ(window.backColor, 0x8000000Fu);
-    ASSERT_EQ(skin.calls.size(), 6u);
-    const std::pair<int, DispatchKind> expected[] = {
-        {2, DispatchKind::Method},      {1, DispatchKind::PropertyGet}, {1, DispatchKind::PropertyPut},
-        {5, DispatchKind::PropertyPut}, {10, DispatchKind::PropertyPut}, {3, DispatchKind::Method}};
-    for (std::size_t i = 0; i < 6; ++i) {
-        EXPECT_EQ(skin.calls[i].dispatchId, expected[i].first) << i;
-        EXPECT_EQ(skin.calls[i].kind, expected[i].second) << i;
-    }
-    EXPECT_EQ(skin.calls[0].arguments, (std::vector<DispatchValue>{skinPath, std::wstring()}));
-    EXPECT_EQ(skin.calls[2].arguments, (std::vector<DispatchValue>{std::int32_t{0x41}}));
-    EXPECT_EQ(skin.calls[3].arguments, (std::vector<DispatchValue>{true}));
-    EXPECT_EQ(skin.calls[4].arguments, (std::vector<DispatchValue>{true}));
-    EXPECT_EQ(skin.calls[5].arguments, (std::vector<DispatchValue>{std::int32_t{0x1234}}));
-    EXPECT_EQ(files.searched.front(), skinPath);
+    EXPECT_EQ(window.backColor, kButtonFaceColor);  // no window colour in the skin: the system's button face
+    ASSERT_TRUE(window.appliedSkin.has_value());
+    EXPECT_EQ(window.appliedSkin->buttonFace, 0xFFFFFFu);
+    EXPECT_EQ(window.appliedSkin->listHeader, 0xEFCDABu);
+    EXPECT_TRUE(window.skinOptions.skinsControls && window.skinOptions.hotTracking && window.skinOptions.skinListHeader);
 }
 
-TEST_F(Form1Test, FailingSkinStepEndsTheSkinAndIsReportedOnceAtLine100) {
+// A skin that cannot be used ends the skin, and is reported once at the start-up's first line.
+struct BadSkin {
+    const char* name;
+    std::string bytes;  // empty: the file cannot be read
+    const wchar_t* report;
+};
+
+class BadSkins : public Form1Test, public ::testing::WithParamInterface<BadSkin> {};
+
+TEST_P(BadSkins, AreReportedOnceAtLine100AndStartUpGoesOn) {
     files.ordinary.insert(skinPath);
-    faults.fail("skin.1.put");
+    if (!GetParam().bytes.empty()) files.contents[skinPath] = GetParam().bytes;
     form.Form_Load();
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].line, 100);
     EXPECT_EQ(reporter.reports[0].location, location::kFormLoad);
-    EXPECT_EQ(skin.calls.size(), 2u);  // load and read; nothing after the failed write
+    EXPECT_EQ(reporter.reports[0].description, std::wstring(L"The skin file \"") + skinPath + GetParam().report);
+    EXPECT_FALSE(window.appliedSkin.has_value());
     EXPECT_EQ(window.caption, L"Orvendale Software");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Skins, BadSkins,
+    ::testing::Values(BadSkin{"unreadable", "", L"\" cannot be read: The system cannot find the file specified."},
+                      BadSkin{"too_large", std::string(kMaxSkinFileBytes + 1, '#'), L"\": the file is larger than 64 KiB"},
+                      BadSkin{"unknown_key", "button.glow = #000000\n", L"\", line 1: unknown key \"button.glow\""}),
+    [](const ::testing::TestParamInfo<BadSkin>& info) { return std::string(info.param.name); });
 
 TEST(FileExistsProbe, IsFalseForAMissingPathAndNeverFails) {
     testing::Journal journal;

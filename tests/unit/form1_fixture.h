@@ -32,8 +32,7 @@ protected:
     FakeShell shell{journal, faults};
     FakeFiles files{journal, faults};
     FakeChance chance{faults};
-    FakeSkinComponent skin{journal, faults};
-    Form1 form{Form1Ports{window, list, registry, textCase, dialogs, shell, files, chance, skin, reporter}};
+    Form1 form{Form1Ports{window, list, registry, textCase, dialogs, shell, files, chance, reporter}};
 
     const std::wstring skinPath = L"C:\\Program Files\\Orvendale\\x\\o.cjs";
     const std::wstring cursorPath = L"C:\\Program Files\\Orvendale\\HAND-M.CUR";

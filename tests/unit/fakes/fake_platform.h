@@ -1,10 +1,11 @@
-// In-memory stand-ins for the main window, dialogs, shell, files, chance and skin component. Each
+// In-memory stand-ins for the main window, dialogs, shell, files and chance. Each
 // writes what it is asked into a shared journal, so tests can check the order of steps, and each
 // can fail any operation on demand.
 #pragma once
 
 #include <cwctype>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,7 +16,6 @@
 #include "ports/files.h"
 #include "ports/main_window.h"
 #include "ports/shell.h"
-#include "ports/skin_component.h"
 
 namespace orv::testing {
 
@@ -28,6 +28,11 @@ public:
     void setCaption(const std::wstring& text) override { note("window.setCaption"); caption = text; }
     void useApplicationIcon() override { note("window.useApplicationIcon"); hasApplicationIcon = true; }
     void setBackColor(OleColor color) override { note("window.setBackColor"); backColor = color; }
+    void applySkin(const Skin& skin, const SkinOptions& options) override {
+        note("window.applySkin");
+        appliedSkin = skin;
+        skinOptions = options;
+    }
     void loadCustomPointer(const std::wstring& path) override {
         note("window.loadCustomPointer");
         if (!cursorFiles.count(path)) throw Failure(L"Invalid picture");
@@ -40,6 +45,8 @@ public:
     std::wstring caption;
     bool hasApplicationIcon = false;
     OleColor backColor = kWhite;
+    std::optional<Skin> appliedSkin;
+    SkinOptions skinOptions;
     std::wstring customPointer;
     std::set<std::wstring> cursorFiles;  // paths that load as cursors
     PointerSetting setting = PointerSetting::Default;
@@ -155,6 +162,12 @@ public:
         if (!ordinary.count(path)) return {};
         return path.substr(path.find_last_of(L'\\') + 1);
     }
+    std::string readFile(const std::wstring& path, std::size_t maxBytes) override {
+        faults_.check("files.readFile");
+        const auto found = contents.find(path);
+        if (found == contents.end()) throw Failure(L"The system cannot find the file specified.");
+        return found->second.substr(0, maxBytes);
+    }
     void readModificationTime(const std::wstring& path) override {
         faults_.check("files.readModificationTime");
         journal_.push_back("files.readModificationTime");
@@ -164,6 +177,7 @@ public:
     std::wstring folder = L"C:\\Program Files\\Orvendale";
     std::set<std::wstring> ordinary;  // plain files
     std::set<std::wstring> hidden;    // hidden or system files
+    std::map<std::wstring, std::string> contents;  // what readFile finds
     std::vector<std::wstring> searched;
 
 private:
@@ -185,33 +199,6 @@ public:
     std::vector<double> seeds;
 
 private:
-    FaultPlan& faults_;
-};
-
-class FakeSkinComponent final : public SkinComponent {
-public:
-    FakeSkinComponent(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
-
-    DispatchValue invoke(int dispatchId, DispatchKind kind, const std::vector<DispatchValue>& arguments) override {
-        const std::string name = "skin." + std::to_string(dispatchId) +
-                                 (kind == DispatchKind::Method ? "()" : kind == DispatchKind::PropertyGet ? ".get" : ".put");
-        faults_.check(name);
-        journal_.push_back(name);
-        calls.push_back({dispatchId, kind, arguments});
-        if (dispatchId == 1 && kind == DispatchKind::PropertyGet) return optionWord;
-        return {};
-    }
-
-    struct Call {
-        int dispatchId;
-        DispatchKind kind;
-        std::vector<DispatchValue> arguments;
-    };
-    std::vector<Call> calls;
-    std::int32_t optionWord = 0x40;
-
-private:
-    Journal& journal_;
     FaultPlan& faults_;
 };
 
