@@ -8,6 +8,7 @@
 #include <string>
 
 #include "win32/handles.h"
+#include "win32/window_text.h"
 
 namespace orv::win32 {
 namespace {
@@ -102,9 +103,7 @@ public:
         if (!IsSelf(child)) return E_INVALIDARG;
         if (!IsWindow(button_)) return RPC_E_DISCONNECTED;
         return Guarded([&] {
-            std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(button_)) + 1, L'\0');
-            caption.resize(static_cast<std::size_t>(GetWindowTextW(button_, caption.data(), static_cast<int>(caption.size()))));
-            *name = SysAllocString(caption.c_str());
+            *name = SysAllocString(WindowText(button_).c_str());
             return *name != nullptr ? S_OK : E_OUTOFMEMORY;
         });
     }

@@ -1,6 +1,7 @@
 // One window procedure for all our windows: `this` arrives in lpCreateParams, is kept in the window's
 // user data from WM_NCCREATE on, and every message goes to the object's HandleMessage. No exception
 // ever crosses into Windows: anything that escapes a handler is reported and the message is defaulted.
+// The object owns its window: no window outlives the object that answers its messages.
 #pragma once
 
 #include <windows.h>
@@ -17,14 +18,23 @@ public:
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
+    // Registers the class that the derived type names (kClassName, kClassStyle). Each window carries
+    // its own icons, and the main window decides the pointer over its whole surface.
+    static void RegisterWindowClass(HINSTANCE instance) {
+        WNDCLASSEXW windowClass{};
+        windowClass.cbSize = sizeof(windowClass);
+        windowClass.style = Derived::kClassStyle;
+        windowClass.lpfnWndProc = &BaseWindow::WindowProcedure;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = Derived::kClassName;
+        RegisterClassExW(&windowClass);
+    }
+
 protected:
     BaseWindow() = default;
-    ~BaseWindow() = default;
-
-    // The derived class's destructor calls this, so no window outlives the object that answers its
-    // messages (a failed start-up's box would still deliver broadcasts to it). The window is detached
-    // first: what it hears while it goes is defaulted, and the program is not told to quit.
-    void destroyWindow() noexcept {
+    // A window still there when its object goes (a failed start-up's box would deliver broadcasts to it)
+    // is detached first, so what it hears while it goes is defaulted and the program is not told to quit.
+    ~BaseWindow() {
         if (hwnd_ == nullptr) return;
         const HWND window = hwnd_;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

@@ -6,6 +6,7 @@
 
 #include "ports/failure.h"
 #include "win32/system_error.h"
+#include "win32/window_text.h"
 
 namespace orv::win32 {
 namespace {
@@ -96,9 +97,7 @@ INT_PTR CALLBACK InputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
             auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
             const HWND edit = GetDlgItem(dialog, kEditId);
             try {
-                std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(edit)) + 1, L'\0');
-                text.resize(static_cast<std::size_t>(GetWindowTextW(edit, text.data(), static_cast<int>(text.size()))));
-                state->answer = std::move(text);
+                state->answer = WindowText(edit);
             } catch (...) {
                 state->answer.clear();
             }

@@ -18,23 +18,13 @@ constexpr UINT_PTR kListMouseSubclassId = 1;
 
 MainWindowFrame::MainWindowFrame() = default;
 
-MainWindowFrame::~MainWindowFrame() {
-    destroyWindow();
-}
+MainWindowFrame::~MainWindowFrame() = default;
 
 void MainWindowFrame::create(HINSTANCE instance, MainWindowEvents events, TextCase& textCase, Collation& collation) {
     events_ = std::move(events);
     blankIcon_ = MakeBlankIcon();
 
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = &MainWindowFrame::WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = nullptr;    // each window carries its own icons (WM_SETICON)
-    windowClass.hCursor = nullptr;  // WM_SETCURSOR decides, from the pointer setting
-    windowClass.hbrBackground = nullptr;
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
+    RegisterWindowClass(instance);
     PushButton::RegisterWindowClass(instance);
 
     dpi_ = GetDpiForSystem();

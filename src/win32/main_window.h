@@ -35,6 +35,7 @@ struct MainWindowEvents {
 class MainWindowFrame final : public BaseWindow<MainWindowFrame>, public MainWindow {
 public:
     static constexpr wchar_t kClassName[] = L"OrvendaleMainWindow";
+    static constexpr UINT kClassStyle = 0;
     static constexpr int kListId = 1000;
 
     MainWindowFrame();

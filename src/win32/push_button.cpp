@@ -4,20 +4,10 @@
 #include <windowsx.h>
 
 #include "win32/accessible_button.h"
-#include "win32/handles.h"
+#include "win32/button_painter.h"
+#include "win32/window_text.h"
 
 namespace orv::win32 {
-
-void PushButton::RegisterWindowClass(HINSTANCE instance) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = &PushButton::WindowProcedure;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = nullptr;  // the main window decides the pointer over its whole surface
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-}
 
 void PushButton::create(HWND parent, int id, const std::wstring& caption, HFONT font) {
     font_ = font;
@@ -54,8 +44,7 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     }
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-        spaceDown_ = false;
-        setPressed(false);
+        apply(behaviour_.focusChanged());
         InvalidateRect(hwnd, nullptr, FALSE);
         // The focused state changed. EVENT_OBJECT_FOCUS itself the system raises for any window that
         // takes the focus; raising it again would have screen readers announce the button twice.
@@ -83,62 +72,44 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDOWN:
         SetFocus(hwnd);
         SetCapture(hwnd);
-        capturing_ = true;
-        setPressed(true);
+        apply(behaviour_.mouseDown());
         return 0;
     case WM_LBUTTONUP:
-        if (capturing_) {
-            capturing_ = false;
+        if (behaviour_.holdingMouse()) {
+            const auto outcome = behaviour_.mouseUp(isOver(lParam));
             ReleaseCapture();
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            RECT area{};
-            GetClientRect(hwnd, &area);
-            setPressed(false);
-            if (PtInRect(&area, at)) click();
+            apply(outcome);
         }
         return 0;
     case WM_CAPTURECHANGED:
-        capturing_ = false;
-        setPressed(false);
+        apply(behaviour_.captureLost());
         return 0;
-    case WM_MOUSEMOVE: {
-        if (!hot_) {
-            setHot(true);
-            trackLeave();
-        }
-        if (capturing_) {
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            RECT area{};
-            GetClientRect(hwnd, &area);
-            setPressed(PtInRect(&area, at) != FALSE);
-        }
+    case WM_MOUSEMOVE:
+        if (!behaviour_.hot()) trackLeave();
+        apply(behaviour_.mouseMove(isOver(lParam)));
         if (onMouseMove) onMouseMove();
         return 0;
-    }
     case WM_MOUSELEAVE:
-        setHot(false);
+        apply(behaviour_.mouseLeave());
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
-            spaceDown_ = true;
-            setPressed(true);
+            apply(behaviour_.spaceDown());
             return 0;
         }
         if (wParam == VK_RETURN) {
-            click();
+            apply(behaviour_.enter());
             return 0;
         }
         break;
     case WM_KEYUP:
-        if (wParam == VK_SPACE && spaceDown_) {
-            spaceDown_ = false;
-            setPressed(false);
-            click();
+        if (wParam == VK_SPACE) {
+            apply(behaviour_.spaceUp());
             return 0;
         }
         break;
     case BM_CLICK:
-        click();
+        apply(behaviour_.enter());
         return 0;
     case WM_SETFONT:
         setFont(reinterpret_cast<HFONT>(wParam));
@@ -160,27 +131,28 @@ void PushButton::click() {
     if (onClick) onClick();
 }
 
-void PushButton::setPressed(bool pressed) {
-    if (pressed_ != pressed) {
-        pressed_ = pressed;
+// A change of the pressed or hot state repaints and is told to assistive technology; the click comes
+// last, as it may open a box that waits for the user.
+void PushButton::apply(ButtonBehaviour::Outcome outcome) {
+    if (outcome.changed) {
         InvalidateRect(hwnd(), nullptr, FALSE);
         NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
     }
+    if (outcome.click) click();
 }
 
-void PushButton::setHot(bool hot) {
-    if (hot_ != hot) {
-        hot_ = hot;
-        InvalidateRect(hwnd(), nullptr, FALSE);
-        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
-    }
+bool PushButton::isOver(LPARAM pointerAt) const {
+    const POINT at{GET_X_LPARAM(pointerAt), GET_Y_LPARAM(pointerAt)};
+    RECT area{};
+    GetClientRect(hwnd(), &area);
+    return PtInRect(&area, at) != FALSE;
 }
 
 // As BM_GETSTATE answers for a system button.
 UINT PushButton::shownState() const {
     UINT state = 0;
-    if (pressed_) state |= BST_PUSHED;
-    if (hot_) state |= BST_HOT;
+    if (behaviour_.pressed()) state |= BST_PUSHED;
+    if (behaviour_.hot()) state |= BST_HOT;
     if (GetFocus() == hwnd()) state |= BST_FOCUS;
     return state;
 }
@@ -198,39 +170,10 @@ void PushButton::paint() {
     HDC dc = BeginPaint(hwnd(), &ps);
     RECT area{};
     GetClientRect(hwnd(), &area);
-
-    const COLORREF face = pressed_ ? colours_.pressed : hot_ ? colours_.hot : colours_.face;
-    UniqueHbrush faceBrush(CreateSolidBrush(face));
-    FillRect(dc, &area, faceBrush.get());
-    UniqueHbrush borderBrush(CreateSolidBrush(colours_.border));
-    FrameRect(dc, &area, borderBrush.get());
-
-    std::wstring caption(static_cast<std::size_t>(GetWindowTextLengthW(hwnd())) + 1, L'\0');
-    caption.resize(static_cast<std::size_t>(GetWindowTextW(hwnd(), caption.data(), static_cast<int>(caption.size()))));
-    RECT textArea = area;
-    if (pressed_) OffsetRect(&textArea, 1, 1);
-    const HGDIOBJ oldFont = SelectObject(dc, font_ != nullptr ? font_ : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colours_.text);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textArea,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
-
-    if (GetFocus() == hwnd() && !focusCueHidden_) drawFocusMark(dc, area, face);
+    const std::wstring caption = WindowText(hwnd());
+    PaintButton(dc, area,
+                {caption, font_, colours_, behaviour_.pressed(), behaviour_.hot(), GetFocus() == hwnd() && !focusCueHidden_});
     EndPaint(hwnd(), &ps);
-}
-
-void PushButton::drawFocusMark(HDC dc, const RECT& area, COLORREF face) {
-    RECT mark = area;
-    InflateRect(&mark, -3, -3);
-    if (colours_.focus) {
-        UniqueHbrush focusBrush(CreateSolidBrush(*colours_.focus));
-        FrameRect(dc, &mark, focusBrush.get());
-        return;
-    }
-    SetTextColor(dc, colours_.text);
-    SetBkColor(dc, face);
-    DrawFocusRect(dc, &mark);
 }
 
 }  // namespace orv::win32

@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "controls/button_behaviour.h"
 #include "controls/colour_scheme.h"
 #include "win32/base_window.h"
 
@@ -16,12 +17,9 @@ namespace orv::win32 {
 class PushButton final : public BaseWindow<PushButton> {
 public:
     static constexpr wchar_t kClassName[] = L"OrvendalePushButton";
-    static void RegisterWindowClass(HINSTANCE instance);
+    static constexpr UINT kClassStyle = CS_HREDRAW | CS_VREDRAW;
 
     PushButton() = default;
-    ~PushButton() { destroyWindow(); }
-    PushButton(const PushButton&) = delete;
-    PushButton& operator=(const PushButton&) = delete;
     void create(HWND parent, int id, const std::wstring& caption, HFONT font);
 
     void setFont(HFONT font);
@@ -35,18 +33,14 @@ public:
 private:
     void paint();
     void click();
-    void setPressed(bool pressed);
+    void apply(ButtonBehaviour::Outcome outcome);
+    [[nodiscard]] bool isOver(LPARAM pointerAt) const;
     void trackLeave();
-    void setHot(bool hot);
-    void drawFocusMark(HDC dc, const RECT& area, COLORREF face);
     [[nodiscard]] UINT shownState() const;
 
     HFONT font_ = nullptr;
     ButtonColours colours_ = ChooseButtonColours({}, {});
-    bool pressed_ = false;
-    bool hot_ = false;
-    bool capturing_ = false;
-    bool spaceDown_ = false;
+    ButtonBehaviour behaviour_;
     bool focusCueHidden_ = false;
 };
 

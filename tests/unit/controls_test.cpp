@@ -1,10 +1,11 @@
-// The rules of our own controls: the list's sorted rows, finding a row by typed letters, and colours
+// The rules of our own controls: what the push button does, the list's sorted rows, finding a row by typed letters, and colours
 // that stay readable.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <vector>
 
+#include "controls/button_behaviour.h"
 #include "controls/colour_scheme.h"
 #include "controls/program_rows.h"
 #include "controls/type_ahead.h"
@@ -13,6 +14,41 @@
 
 namespace orv {
 namespace {
+
+// What the mouse and keys do to a push button, as a series of events: D/U mouse button down/up over
+// the button, u up elsewhere, M/m the pointer moves over/off it, L it leaves, C the capture is lost,
+// S/s Space down/up, E Enter, F the focus moves.
+struct ButtonRun {
+    const char* events;
+    int clicks;
+    bool pressed;
+    bool hot;
+};
+
+const ButtonRun kButtonRuns[] = {
+    {"S", 0, true, false},  {"Ss", 1, false, false},  {"s", 0, false, false},  {"SFs", 0, false, false},
+    {"DU", 1, false, false}, {"Du", 0, false, false}, {"DCU", 0, false, false}, {"DmM", 0, true, true},
+    {"Dm", 0, false, true},  {"DmU", 1, false, true}, {"ML", 0, false, false}, {"E", 1, false, false},
+};
+
+TEST(ButtonBehaviourTest, PressesHotAndClicksAsASystemButtonDoes) {
+    for (const auto& run : kButtonRuns) {
+        ButtonBehaviour button;
+        int clicks = 0;
+        for (const char* event = run.events; *event != '\0'; ++event) {
+            const auto outcome = *event == 'D' ? button.mouseDown()         : *event == 'U' ? button.mouseUp(true)
+                                 : *event == 'u' ? button.mouseUp(false)    : *event == 'M' ? button.mouseMove(true)
+                                 : *event == 'm' ? button.mouseMove(false)  : *event == 'L' ? button.mouseLeave()
+                                 : *event == 'C' ? button.captureLost()     : *event == 'S' ? button.spaceDown()
+                                 : *event == 's' ? button.spaceUp()         : *event == 'E' ? button.enter()
+                                                                            : button.focusChanged();
+            clicks += outcome.click ? 1 : 0;
+        }
+        EXPECT_EQ(clicks, run.clicks) << run.events;
+        EXPECT_EQ(button.pressed(), run.pressed) << run.events;
+        EXPECT_EQ(button.hot(), run.hot) << run.events;
+    }
+}
 
 TEST(ProgramRowsTest, RowsAreSortedByNameIgnoringCaseAndKeepTheirTextsAndTicks) {
     testing::FakeCollation collation;

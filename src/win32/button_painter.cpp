@@ -1,0 +1,46 @@
+#include "win32/button_painter.h"
+
+#include "win32/handles.h"
+
+namespace orv::win32 {
+namespace {
+
+constexpr int kFocusMarkInset = 3;
+
+// A skin's solid frame, or the system's dotted rectangle in the caption's colour.
+void DrawFocusMark(HDC dc, const RECT& area, const ButtonColours& colours, COLORREF face) {
+    RECT mark = area;
+    InflateRect(&mark, -kFocusMarkInset, -kFocusMarkInset);
+    if (colours.focus) {
+        UniqueHbrush focusBrush(CreateSolidBrush(*colours.focus));
+        FrameRect(dc, &mark, focusBrush.get());
+        return;
+    }
+    SetTextColor(dc, colours.text);
+    SetBkColor(dc, face);
+    DrawFocusRect(dc, &mark);
+}
+
+}  // namespace
+
+void PaintButton(HDC dc, const RECT& area, const ButtonLook& look) {
+    const ButtonColours& colours = look.colours;
+    const COLORREF face = look.pressed ? colours.pressed : look.hot ? colours.hot : colours.face;
+    UniqueHbrush faceBrush(CreateSolidBrush(face));
+    FillRect(dc, &area, faceBrush.get());
+    UniqueHbrush borderBrush(CreateSolidBrush(colours.border));
+    FrameRect(dc, &area, borderBrush.get());
+
+    RECT textArea = area;
+    if (look.pressed) OffsetRect(&textArea, 1, 1);
+    const HGDIOBJ oldFont = SelectObject(dc, look.font != nullptr ? look.font : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, colours.text);
+    DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textArea,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    SelectObject(dc, oldFont);
+
+    if (look.focusMark) DrawFocusMark(dc, area, colours, face);
+}
+
+}  // namespace orv::win32
