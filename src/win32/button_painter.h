@@ -12,7 +12,7 @@ namespace orv::win32 {
 
 struct ButtonLook {
     const std::wstring& caption;
-    HFONT font;  // null: the system's GUI font
+    HFONT font = nullptr;  // null: the system's GUI font
     const ButtonColours& colours;
     bool pressed = false;
     bool hot = false;
