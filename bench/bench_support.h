@@ -45,7 +45,7 @@ public:
     ShownWindow() {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
-        window.create(GetModuleHandleW(nullptr), {}, textCase, collation);
+        window.create(GetModuleHandleW(nullptr), textCase, collation);
         window.showCentred(SW_SHOWNORMAL);
         Pump();
     }

@@ -39,16 +39,16 @@ int main() {
     bench::SilentDialogs dialogs;
     win32::WindowsShell shell;
     win32::WindowsFiles files;
-    win32::WindowsChance chance;
+    win32::WindowsRandomSource random;
     testing::RecordingReporter reporter;
-    Form1 form({shown.window, list, registry, textCase, dialogs, shell, files, chance, reporter});
+    Form1 form({shown.window, list, registry, textCase, dialogs, shell, files, random, reporter});
 
     const double tickAll = bench::SecondsFor([&] {
-        form.PushButton5_Click();
+        form.tickContaining();
         bench::Pump();
     });
     const double untickAll = bench::SecondsFor([&] {
-        form.PushButton3_Click();
+        form.untickAll();
         bench::Pump();
     });
     std::printf("Selection benchmark, %d rows in a shown list: tick all %.3f s, untick all %.3f s, peak memory %.1f MiB\n",

@@ -13,11 +13,11 @@ namespace orv {
 
 Form1::Form1(const Form1Ports& ports) : ports_(ports), applicationTitle_(maker::kProductName) {}
 
-void Form1::refreshList() {
+void Form1::rebuildList() {
     RefreshList({ports_.registry, ports_.list, ports_.textCase, ports_.reporter});
 }
 
-void Form1::Form_Load() {
+void Form1::startUp() {
     Trap trap(location::kFormLoad, ports_.reporter);
     auto& window = ports_.window;
     trap.step(100, [&] { ApplySkin(ports_.files, window); });
@@ -37,13 +37,14 @@ void Form1::Form_Load() {
         trap.step(line, [&] { ports_.list.setColumnWidth(position, kColumns[position - 1].widthTwips); });
         line += 2;
     }
-    trap.step(145, [&] { refreshList(); });
+    trap.step(145, [&] { rebuildList(); });
 }
 
 // On about one start in a hundred the maker's home page opens, minimised, without waiting for it.
 void Form1::visitHomePageSometimes() {
-    ports_.chance.seed(ports_.chance.secondsSinceMidnight());
-    const int n = static_cast<int>(std::floor(ports_.chance.next() * 100.0)) + 1;
+    ports_.random.seed(ports_.random.secondsSinceMidnight());
+    const int n = static_cast<int>(std::floor(ports_.random.next() * 100.0)) + 1;
+    // n runs from 1 to 100; one number of the hundred, the maker's 7, opens the page.
     if (n == 7) {
         // By its full path: a search for "explorer" would look in our own folder first.
         const std::wstring explorer = ports_.shell.windowsFolder() + L"\\explorer.exe";
@@ -51,12 +52,12 @@ void Form1::visitHomePageSometimes() {
     }
 }
 
-void Form1::PushButton1_Click() {
+void Form1::uninstallTicked() {
     Trap trap(location::kPushButton1Click, ports_.reporter);
     auto& list = ports_.list;
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
-    for (std::size_t row = 1; row <= rows; ++row) {  // 108: the advance cannot fail
+    for (std::size_t row = 1; row <= rows; ++row) {
         // A tick that cannot be read is reported and the row is not started: an uninstaller the user
         // may not have ticked must never run.
         bool ticked = false;
@@ -68,15 +69,15 @@ void Form1::PushButton1_Click() {
             });
         }
     }
-    trap.step(111, [&] { refreshList(); });
+    trap.step(111, [&] { rebuildList(); });
 }
 
-void Form1::PushButton2_Click() {
+void Form1::refresh() {
     Trap trap(location::kPushButton2Click, ports_.reporter);
-    trap.step(100, [&] { refreshList(); });
+    trap.step(100, [&] { rebuildList(); });
 }
 
-void Form1::PushButton3_Click() {
+void Form1::untickAll() {
     Trap trap(location::kPushButton3Click, ports_.reporter);
     auto& list = ports_.list;
     RedrawSuspended quiet(list);
@@ -88,18 +89,20 @@ void Form1::PushButton3_Click() {
         102, [&] { return ++row <= rows; });
 }
 
-void Form1::PushButton4_Click() {
+void Form1::showHelp() {
     Trap trap(location::kPushButton4Click, ports_.reporter);
     trap.step(100, [&] {
-        ports_.dialogs.showMessage(std::wstring(kHelpText) + maker::kContactPage, applicationTitle_, kMessageOkOnly);
+        ports_.dialogs.showMessage(std::wstring(L"Questions? Please contact ") + maker::kTeamName + L" at " +
+                                       maker::kContactPage,
+                                   applicationTitle_, kMessageOkOnly);
     });
 }
 
-void Form1::PushButton5_Click() {
+void Form1::tickContaining() {
     selectByText(location::kPushButton5Click, true);
 }
 
-void Form1::PushButton6_Click() {
+void Form1::tickNotContaining() {
     selectByText(location::kPushButton6Click, false);
 }
 

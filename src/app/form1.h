@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ports/chance.h"
+#include "ports/random_source.h"
 #include "ports/dialogs.h"
 #include "ports/files.h"
 #include "ports/main_window.h"
@@ -23,7 +23,7 @@ struct Form1Ports {
     Dialogs& dialogs;
     Shell& shell;
     Files& files;
-    Chance& chance;
+    RandomSource& random;
     ErrorReporter& reporter;
 };
 
@@ -35,7 +35,6 @@ struct ColumnLayout {
 inline constexpr ColumnLayout kColumns[] = {
     {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
 
-inline constexpr wchar_t kHelpText[] = L"Questions? Please contact Team Kestrune at ";
 inline constexpr wchar_t kInputPrompt[] = L"Enter text:";
 inline constexpr int kShowMinimized = 2;
 
@@ -43,13 +42,14 @@ class Form1 {
 public:
     explicit Form1(const Form1Ports& ports);
 
-    void Form_Load();
-    void PushButton1_Click();  // uninstall the ticked entries
-    void PushButton2_Click();  // refresh
-    void PushButton3_Click();  // unselect all
-    void PushButton4_Click();  // help
-    void PushButton5_Click();  // select all containing a text
-    void PushButton6_Click();  // select all not containing a text
+    // The start-up, then what each of the six buttons does.
+    void startUp();
+    void uninstallTicked();
+    void refresh();
+    void untickAll();
+    void showHelp();
+    void tickContaining();
+    void tickNotContaining();
 
     void ButtonMouseMove();
     void SurfaceMouseMove();  // the window's background or the list
@@ -57,7 +57,7 @@ public:
     [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
 
 private:
-    void refreshList();
+    void rebuildList();
     void selectByText(const wchar_t* location, bool containing);
     void visitHomePageSometimes();
 

@@ -106,16 +106,16 @@ private:
 
     std::vector<std::wstring> walkSubKeys(RegistryKey& key) {
         std::vector<std::wstring> names;
-        std::uint32_t index = 0;  // 100
-        // 106: walk while the last enumeration found a sub-key or could not read one.
+        std::uint32_t index = 0;
+        // Walk while the last enumeration found a sub-key or could not read one.
         bool more = true;
         int unreadableInARow = 0;
         while (more) {
-            // 108-112: the adapter gives every name room enough, up to the registry's 255 characters.
+            // The adapter gives every name room enough, up to the registry's 255 characters.
             std::optional<EnumerationResult> result;
             std::wstring name;
             trap_.step(114, [&] { result = readSubKeyName(key, index, name); });
-            if (result == EnumerationResult::Found) {  // 116; 118 and 120 have nothing left to cut
+            if (result == EnumerationResult::Found) {
                 unreadableInARow = 0;
                 names.push_back(std::move(name));
             } else if (result == EnumerationResult::NoMoreItems ||
@@ -143,7 +143,7 @@ private:
     void listEntry(RegistryKey& uninstallKey, const std::wstring& name) {
         std::wstring displayName;
         std::wstring command;
-        std::wstring working;
+        std::wstring uninstallerFile;
         {
             // One open key serves all reads of the entry.
             std::unique_ptr<RegistryKey> entry;
@@ -152,7 +152,7 @@ private:
                 displayName = ReadRegistryString(entry.get(), kDisplayNameValue, L"");
             });
             trap_.step(124, [&] { command = ReadRegistryString(entry.get(), kUninstallStringValue, L""); });
-            trap_.step(126, [&] { working = command; });
+            trap_.step(126, [&] { uninstallerFile = command; });
         }
         if (trap_.test(128, [&] { return displayName.empty() || command.empty(); })) {
             return;  // no row for an entry without a name or a command
@@ -161,26 +161,28 @@ private:
         trap_.step(132, [&] { row = ports_.list.add(displayName); });
         trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, command); });
         trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, name); });
-        fillUninstallerFile(row, working);
+        fillUninstallerFile(row, uninstallerFile);
     }
 
     // The "FileExists" column: the file the command runs, or the marker for Windows Installer commands.
     // The "Uninstall" column keeps the command as read, rundll32 commands included.
-    void fillUninstallerFile(std::size_t row, std::wstring working) {
-        if (trap_.test(138, [&] { return !Contains(ports_.textCase.lower(working), L"msiexec.exe"); })) {
-            trap_.step(140, [&] { working = WithoutDoubleQuotes(working); });
-            trap_.step(144, [&] { working = ports_.textCase.lower(working); });
+    void fillUninstallerFile(std::size_t row, std::wstring uninstallerFile) {
+        if (trap_.test(138, [&] { return !Contains(ports_.textCase.lower(uninstallerFile), L"msiexec.exe"); })) {
+            trap_.step(140, [&] { uninstallerFile = WithoutDoubleQuotes(uninstallerFile); });
+            trap_.step(144, [&] { uninstallerFile = ports_.textCase.lower(uninstallerFile); });
             // Keeps the launcher's own extension out of the search below.
-            trap_.step(146, [&] { working = ReplaceAll(working, L"rundll32.exe", L"rundll32"); });
+            trap_.step(146, [&] { uninstallerFile = ReplaceAll(uninstallerFile, L"rundll32.exe", L"rundll32"); });
             std::size_t position = 0;
-            trap_.step(150, [&] { position = PreferredExtensionPosition(working); });  // 150-158
-            trap_.step(160, [&] { working.resize(std::min(working.size(), position + 3)); });
-            if (trap_.test(162, [&] { return Contains(working, L"rundll32"); })) {
+            trap_.step(150, [&] { position = PreferredExtensionPosition(uninstallerFile); });
+            // The position counts from 1 and names the extension's dot, so the text up to the end of
+            // the three letters after it is position + 3 long.
+            trap_.step(160, [&] { uninstallerFile.resize(std::min(uninstallerFile.size(), position + 3)); });
+            if (trap_.test(162, [&] { return Contains(uninstallerFile, L"rundll32"); })) {
                 trap_.step(164, [&] {
-                    ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(working));
+                    ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(uninstallerFile));
                 });
             } else {
-                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, working); });
+                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, uninstallerFile); });
             }
         } else {
             trap_.step(170, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, kWindowsInstallerMarker); });

@@ -10,12 +10,6 @@ std::optional<std::wstring> TextOfValue(const RegistryValue& value) {
     return value.units.substr(0, end);
 }
 
-std::wstring ReadRegistryString(Registry& registry, RegistrySource source, const std::wstring& keyPath,
-                                const std::wstring& valueName, const std::wstring& fallback) {
-    const auto key = registry.open(source, keyPath, KeyAccess::QueryValues);
-    return ReadRegistryString(key.get(), valueName, fallback);
-}
-
 std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName,
                                 const std::wstring& fallback) {
     if (key == nullptr) {

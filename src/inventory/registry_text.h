@@ -12,13 +12,9 @@ namespace orv {
 // the end of the data; nothing for any other type.
 std::optional<std::wstring> TextOfValue(const RegistryValue& value);
 
-// The value's text, or `fallback` when the key or value cannot be read or the value is not a string.
-std::wstring ReadRegistryString(Registry& registry, RegistrySource source, const std::wstring& keyPath,
-                                const std::wstring& valueName, const std::wstring& fallback);
-
-// The same read through a key that is already open (null: not open).
-std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName,
-                                const std::wstring& fallback);
+// The value's text through a key that is already open (null: not open), or `fallback` when the key or
+// value cannot be read or the value is not a string.
+std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName, const std::wstring& fallback);
 
 // The tail of `text` that starts one character before its last colon; empty when there is no colon or
 // nothing stands before it.

@@ -14,8 +14,8 @@ public:
     // Searches for exactly `path` among ordinary files (not hidden, not system, not a folder): the found
     // name, or the empty text.
     virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;
-    // Reads the path's last-modification time; throws when it cannot.
-    virtual void readModificationTime(const std::wstring& path) = 0;
+    // Whether anything is at the path: a file of any kind, hidden and system files included, or a folder.
+    virtual bool exists(const std::wstring& path) = 0;
     // The file's bytes, at most `maxBytes` of them, so that a huge file costs nothing to refuse; throws
     // Failure with the system's reason when it cannot be read.
     virtual std::string readFile(const std::wstring& path, std::size_t maxBytes) = 0;

@@ -37,8 +37,7 @@ void ApplySkin(Files& files, MainWindow& window) {
 
 bool FileExistsProbe(Files& files, const std::wstring& path) {
     try {
-        files.readModificationTime(path);
-        return true;
+        return files.exists(path);
     } catch (...) {
         return false;
     }

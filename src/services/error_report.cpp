@@ -10,6 +10,8 @@ std::wstring ComposeErrorMessage(const ErrorReport& report) {
     text += report.location;
     text += L"at line ";
     text += std::to_wstring(report.line);
+    // Two carriage returns and no line feed: the message box shows one blank line there, as the
+    // report has always looked.
     text += L"\r\r";
     text += L"Please email screenshot of this message to ";
     text += maker::kSupportEmail;

@@ -22,8 +22,6 @@ public:
     int run(int showCommand);
 
 private:
-    MainWindowEvents events();
-
     // Assistive technology reaches the buttons' accessible objects through COM on this thread.
     ComApartment apartment_;
     HINSTANCE instance_;
@@ -33,7 +31,7 @@ private:
     WindowsDialogs dialogs_;
     WindowsShell shell_;
     WindowsFiles files_;
-    WindowsChance chance_;
+    WindowsRandomSource random_;
     MessageBoxReporter reporter_{dialogs_};
     MainWindowFrame window_;
     std::unique_ptr<Form1> form_;

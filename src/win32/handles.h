@@ -26,6 +26,7 @@ using UniqueHbrush = UniqueHandleOf<HBRUSH, &DeleteObject>;
 using UniqueHicon = UniqueHandleOf<HICON, &DestroyIcon>;
 using UniqueHcursor = UniqueHandleOf<HCURSOR, &DestroyCursor>;
 using UniqueHandle = UniqueHandleOf<HANDLE, &CloseHandle>;
+using UniqueLocalText = UniqueHandleOf<wchar_t*, &LocalFree>;  // a text the system allocated for us
 
 // A COM interface pointer whose one reference goes with it.
 struct ComRelease {

@@ -11,7 +11,7 @@ namespace {
 
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW;
-constexpr int kFirstButtonId = 100;  // PushButtonN has the control id 100 + N
+constexpr int kFirstButtonId = 101;
 constexpr UINT_PTR kListMouseSubclassId = 1;
 
 }  // namespace
@@ -20,8 +20,7 @@ MainWindowFrame::MainWindowFrame() = default;
 
 MainWindowFrame::~MainWindowFrame() = default;
 
-void MainWindowFrame::create(HINSTANCE instance, MainWindowEvents events, TextCase& textCase, Collation& collation) {
-    events_ = std::move(events);
+void MainWindowFrame::create(HINSTANCE instance, TextCase& textCase, Collation& collation) {
     blankIcon_ = MakeBlankIcon();
 
     RegisterWindowClass(instance);
@@ -63,15 +62,16 @@ void MainWindowFrame::createList(TextCase& textCase, Collation& collation) {
 }
 
 void MainWindowFrame::createButtons() {
-    for (const auto& entry : kButtons) {
-        auto& button = buttons_[static_cast<std::size_t>(entry.number)];
-        button.create(hwnd(), kFirstButtonId + entry.number, entry.caption, buttonFont_.get());
-        button.onClick = [this, number = static_cast<std::size_t>(entry.number)] {
-            if (events_.buttonClick[number]) events_.buttonClick[number]();
-        };
-        button.onMouseMove = [this] {
-            if (events_.buttonMouseMove) events_.buttonMouseMove();
-        };
+    for (std::size_t index = 0; index < kButtons.size(); ++index) {
+        buttons_[index].create(hwnd(), kFirstButtonId + static_cast<int>(index), kButtons[index].caption, buttonFont_.get());
+    }
+}
+
+void MainWindowFrame::connect(Form1& form) {
+    form_ = &form;
+    for (std::size_t index = 0; index < kButtons.size(); ++index) {
+        buttons_[index].onClick = [&form, handler = kButtons[index].handler] { (form.*handler)(); };
+        buttons_[index].onMouseMove = [&form] { form.ButtonMouseMove(); };
     }
 }
 
@@ -92,9 +92,7 @@ void MainWindowFrame::createTooltip() {
 
 void MainWindowFrame::applyFonts() {
     SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(windowFont_.get()), TRUE);
-    for (int number = 1; number <= kButtonCount; ++number) {
-        button(number).setFont(buttonFont_.get());
-    }
+    for (auto& button : buttons_) button.setFont(buttonFont_.get());
 }
 
 void MainWindowFrame::layout() {
@@ -107,9 +105,7 @@ void MainWindowFrame::layout() {
                    twipsToPixels(at.height), TRUE);
     };
     place(list_, kListPlace);
-    for (const auto& entry : kButtons) {
-        place(button(entry.number).hwnd(), entry.place);
-    }
+    for (std::size_t index = 0; index < kButtons.size(); ++index) place(buttons_[index].hwnd(), kButtons[index].place);
 }
 
 void MainWindowFrame::showCentred(int showCommand) {
@@ -149,7 +145,7 @@ void MainWindowFrame::applySkin(const Skin& skin, const SkinOptions& options) {
 void MainWindowFrame::applyColours() {
     theme_.sample();
     const ButtonColours buttonColours = theme_.buttons();
-    for (int number = 1; number <= kButtonCount; ++number) button(number).setColours(buttonColours);
+    for (auto& button : buttons_) button.setColours(buttonColours);
     programList_->setColours(theme_.list(), theme_.header());
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
@@ -200,7 +196,7 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
         break;
     }
     case WM_MOUSEMOVE:
-        if (events_.surfaceMouseMove) events_.surfaceMouseMove();
+        if (form_ != nullptr) form_->SurfaceMouseMove();
         return 0;
     case WM_DPICHANGED:
         moveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -223,7 +219,7 @@ LRESULT CALLBACK MainWindowFrame::ListMouseSubclass(HWND list, UINT message, WPA
     if (message == WM_MOUSEMOVE) {
         auto* self = reinterpret_cast<MainWindowFrame*>(data);
         try {
-            if (self->events_.surfaceMouseMove) self->events_.surfaceMouseMove();
+            if (self->form_ != nullptr) self->form_->SurfaceMouseMove();
         } catch (...) {
             ReportUnexpectedFailure();
         }

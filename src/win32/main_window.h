@@ -7,7 +7,6 @@
 #include <commctrl.h>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,12 +25,6 @@
 
 namespace orv::win32 {
 
-struct MainWindowEvents {
-    std::array<std::function<void()>, kButtonCount + 1> buttonClick;  // [1] to [6]
-    std::function<void()> buttonMouseMove;
-    std::function<void()> surfaceMouseMove;
-};
-
 class MainWindowFrame final : public BaseWindow<MainWindowFrame>, public MainWindow {
 public:
     static constexpr wchar_t kClassName[] = L"OrvendaleMainWindow";
@@ -45,7 +38,9 @@ public:
 
     // Creates the window, hidden, with all its controls; the list orders its rows by `collation` and
     // finds typed letters with `textCase`.
-    void create(HINSTANCE instance, MainWindowEvents events, TextCase& textCase, Collation& collation);
+    void create(HINSTANCE instance, TextCase& textCase, Collation& collation);
+    // From now on the buttons and the pointer's moves run the form's procedures.
+    void connect(Form1& form);
     // Shows it centred on the screen with the focus on the list.
     void showCentred(int showCommand);
 
@@ -55,7 +50,8 @@ public:
 
     [[nodiscard]] HWND list() const { return list_; }
     ListViewProgramList& programList() { return *programList_; }
-    PushButton& button(int number) { return buttons_[static_cast<std::size_t>(number)]; }
+    // The buttons in tab order, as kButtons lists them.
+    PushButton& button(std::size_t index) { return buttons_.at(index); }
     [[nodiscard]] int twipsToPixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
 
     // MainWindow
@@ -82,11 +78,11 @@ private:
     static LRESULT CALLBACK ListMouseSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                               DWORD_PTR data) noexcept;
 
-    MainWindowEvents events_;
+    Form1* form_ = nullptr;  // who answers the buttons and the pointer, once connected
     UINT dpi_ = 96;
     HWND list_ = nullptr;
     std::unique_ptr<ListViewProgramList> programList_;
-    std::array<PushButton, kButtonCount + 1> buttons_;  // [1] to [6]
+    std::array<PushButton, kButtons.size()> buttons_;
     UniqueHfont windowFont_;
     UniqueHfont buttonFont_;
     UniqueHicon blankIcon_;

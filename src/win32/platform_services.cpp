@@ -60,7 +60,9 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
                         const std::wstring& directory) {
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof(request);
-    // The shell shows no box of its own: a refusal is reported once, by the caller's trap.
+    // The shell shows no box of its own: a refusal is reported once, by the caller's trap. NOASYNC:
+    // the request is finished before the call returns, so the next row's uninstaller starts after this
+    // one and nothing is left half-done when the list is rebuilt.
     request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     request.hwnd = reinterpret_cast<HWND>(owner);
     request.lpFile = program.c_str();
@@ -149,11 +151,8 @@ std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {
     return {};
 }
 
-void WindowsFiles::readModificationTime(const std::wstring& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
-        ThrowLastError(L"Could not read the date of \"" + path + L"\"");
-    }
+bool WindowsFiles::exists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 std::string WindowsFiles::readFile(const std::wstring& path, std::size_t maxBytes) {
@@ -174,17 +173,17 @@ std::string WindowsFiles::readFile(const std::wstring& path, std::size_t maxByte
     return bytes;
 }
 
-double WindowsChance::secondsSinceMidnight() {
+double WindowsRandomSource::secondsSinceMidnight() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
     return now.wHour * 3600.0 + now.wMinute * 60.0 + now.wSecond + now.wMilliseconds / 1000.0;
 }
 
-void WindowsChance::seed(double seed) {
+void WindowsRandomSource::seed(double seed) {
     generator_.seed(std::bit_cast<std::uint64_t>(seed));
 }
 
-double WindowsChance::next() {
+double WindowsRandomSource::next() {
     return std::uniform_real_distribution<double>(0.0, 1.0)(generator_);
 }
 

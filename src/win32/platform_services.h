@@ -1,9 +1,9 @@
-// Small platform services behind the core's ports: letter case, shell, files, clock and chance.
+// Small platform services behind the core's ports: letter case, shell, files, clock and random.
 #pragma once
 
 #include <random>
 
-#include "ports/chance.h"
+#include "ports/random_source.h"
 #include "ports/collation.h"
 #include "ports/files.h"
 #include "ports/shell.h"
@@ -36,14 +36,14 @@ class WindowsFiles final : public Files {
 public:
     std::wstring programFolder() override;
     std::wstring findOrdinaryFile(const std::wstring& path) override;
-    void readModificationTime(const std::wstring& path) override;
+    bool exists(const std::wstring& path) override;
     std::string readFile(const std::wstring& path, std::size_t maxBytes) override;
 
 private:
     std::wstring programFolder_;
 };
 
-class WindowsChance final : public Chance {
+class WindowsRandomSource final : public RandomSource {
 public:
     double secondsSinceMidnight() override;
     void seed(double seed) override;

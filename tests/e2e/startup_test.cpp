@@ -52,16 +52,16 @@ TEST_F(MainWindowE2e, StartsWithCaptionColumnsAndSortedUntickedRowsAndNoMessage)
     const auto rows = program.rows();
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[0].text, L"Alpha Installer Package");
-    EXPECT_EQ(rows[0].fileExists, L"IGNORE ME");
+    EXPECT_EQ(rows[0].uninstallerFile, L"IGNORE ME");
     EXPECT_EQ(rows[1].text, L"beta User Tool");
     EXPECT_EQ(rows[1].uninstall, L"%ProgramFiles%\\Beta\\un.exe /x");
-    EXPECT_EQ(rows[1].fileExists, L"%programfiles%\\beta\\un.exe");
+    EXPECT_EQ(rows[1].uninstallerFile, L"%programfiles%\\beta\\un.exe");
     EXPECT_EQ(rows[2].text, L"Middle Rundll Tool");
     EXPECT_EQ(rows[2].uninstall,
               L"RUNDLL32.EXE C:\\Shared\\launch.dll,Run \"C:\\Program Files\\Foo\\setup.exe\" -remove");
-    EXPECT_EQ(rows[2].fileExists, L"c:\\program files\\foo\\setup.exe");
+    EXPECT_EQ(rows[2].uninstallerFile, L"c:\\program files\\foo\\setup.exe");
     EXPECT_EQ(rows[3].text, L"zebra Zip");
-    EXPECT_EQ(rows[3].fileExists, L"c:\\program files\\zebra\\unins000.exe");
+    EXPECT_EQ(rows[3].uninstallerFile, L"c:\\program files\\zebra\\unins000.exe");
     EXPECT_EQ(rows[3].keyName, L"ZipKey");
     EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const ListRow& row) { return row.checked; }));
 }

@@ -194,7 +194,7 @@ std::vector<ListRow> ProgramUnderTest::rows() const {
         if (!SeededUninstallEntries::IsSeeded(entry.keyName)) continue;
         entry.text = remoteText(listControl, position, 0);
         entry.uninstall = remoteText(listControl, position, 1);
-        entry.fileExists = remoteText(listControl, position, 2);
+        entry.uninstallerFile = remoteText(listControl, position, 2);
         const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, position, LVIS_STATEIMAGEMASK);
         entry.checked = ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;
         result.push_back(std::move(entry));

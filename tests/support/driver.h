@@ -16,7 +16,7 @@ struct ListRow {
     int index = 0;           // the row's position in the whole list
     std::wstring text;
     std::wstring uninstall;  // sub-item 1
-    std::wstring fileExists; // sub-item 2
+    std::wstring uninstallerFile; // sub-item 2
     std::wstring keyName;    // sub-item 3
     bool checked = false;
 };

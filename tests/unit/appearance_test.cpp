@@ -12,7 +12,7 @@ using testing::Form1Test;
 TEST_F(Form1Test, WithoutAnOrdinarySkinFileTheWindowStaysWhite) {
     files.hidden.insert(skinPath);  // hidden or system files do not count
     files.contents[skinPath] = "window.background = #102030\n";
-    form.Form_Load();
+    form.startUp();
     EXPECT_FALSE(window.appliedSkin.has_value());
     EXPECT_EQ(window.backColor, kWhite);
     EXPECT_TRUE(reporter.reports.empty());
@@ -21,7 +21,7 @@ TEST_F(Form1Test, WithoutAnOrdinarySkinFileTheWindowStaysWhite) {
 TEST_F(Form1Test, SkinFileDrawsTheWindowAndEveryControlInItsColours) {
     files.ordinary.insert(skinPath);
     files.contents[skinPath] = "button.face = #FFFFFF\nlist.header = #ABCDEF\n";
-    form.Form_Load();
+    form.startUp();
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(window.backColor, kButtonFaceColor);  // no window colour in the skin: the system's button face
     ASSERT_TRUE(window.appliedSkin.has_value());
@@ -42,7 +42,7 @@ class BadSkins : public Form1Test, public ::testing::WithParamInterface<BadSkin>
 TEST_P(BadSkins, AreReportedOnceAtLine100AndStartUpGoesOn) {
     files.ordinary.insert(skinPath);
     if (!GetParam().bytes.empty()) files.contents[skinPath] = GetParam().bytes;
-    form.Form_Load();
+    form.startUp();
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].line, 100);
     EXPECT_EQ(reporter.reports[0].location, location::kFormLoad);
@@ -65,7 +65,7 @@ TEST(FileExistsProbe, IsFalseForAMissingPathAndNeverFails) {
     files.hidden.insert(L"C:\\hidden.sys");
     EXPECT_FALSE(FileExistsProbe(files, L"C:\\nothing.cur"));
     EXPECT_TRUE(FileExistsProbe(files, L"C:\\hidden.sys"));
-    faults.fail("files.readModificationTime");
+    faults.fail("files.exists");
     EXPECT_FALSE(FileExistsProbe(files, L"C:\\hidden.sys"));
 }
 

@@ -31,8 +31,8 @@ protected:
     FakeDialogs dialogs{journal, faults};
     FakeShell shell{journal, faults};
     FakeFiles files{journal, faults};
-    FakeChance chance{faults};
-    Form1 form{Form1Ports{window, list, registry, textCase, dialogs, shell, files, chance, reporter}};
+    FakeRandomSource random{faults};
+    Form1 form{Form1Ports{window, list, registry, textCase, dialogs, shell, files, random, reporter}};
 
     const std::wstring skinPath = L"C:\\Program Files\\Orvendale\\x\\o.cjs";
     const std::wstring cursorPath = L"C:\\Program Files\\Orvendale\\HAND-M.CUR";

@@ -13,7 +13,7 @@ using testing::Form1Test;
 TEST_F(Form1Test, StartUpSetsCaptionIconTitleColumnsAndFillsTheList) {
     registry.addProgram(L"b", L"Beta", L"b.exe");
     registry.addProgram(L"a", L"Alpha", L"a.exe");
-    form.Form_Load();
+    form.startUp();
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_EQ(window.caption, L"Orvendale Software");
     EXPECT_TRUE(window.hasApplicationIcon);
@@ -34,8 +34,8 @@ TEST_F(Form1Test, StartUpSetsCaptionIconTitleColumnsAndFillsTheList) {
 TEST_F(Form1Test, StartUpStepsRunInTheirOrder) {
     window.cursorFiles.insert(cursorPath);
     files.ordinary.insert(cursorPath);
-    form.Form_Load();
-    const std::vector<std::string> expected = {"files.findOrdinaryFile", "files.readModificationTime",
+    form.startUp();
+    const std::vector<std::string> expected = {"files.findOrdinaryFile", "files.exists",
                                                "window.loadCustomPointer", "window.setCaption",
                                                "window.useApplicationIcon"};
     EXPECT_EQ(journal, expected);
@@ -57,7 +57,7 @@ TEST_P(FormLoadFaults, FailedStepIsReportedAtItsLineAndStartUpCompletes) {
     registry.addProgram(L"a", L"Alpha", L"a.exe");
     const std::string operation = fault.operation;
     (operation.rfind("list.", 0) == 0 ? list.faults : faults).fail(operation, fault.nthCall);
-    form.Form_Load();
+    form.startUp();
     EXPECT_EQ(reportedLines(), fault.lines);
     for (const auto& report : reporter.reports) EXPECT_EQ(report.location, location::kFormLoad);
     EXPECT_EQ(list.columns.size(), operation == "list.addColumn" ? 3u : 4u);
@@ -68,7 +68,7 @@ TEST_P(FormLoadFaults, FailedStepIsReportedAtItsLineAndStartUpCompletes) {
 INSTANTIATE_TEST_SUITE_P(
     EachLine, FormLoadFaults,
     ::testing::Values(StartUpFault{"skin", "files.findOrdinaryFile", 1, {100}},
-                      StartUpFault{"homePage", "chance.seed", 1, {108}},
+                      StartUpFault{"homePage", "random.seed", 1, {108}},
                       StartUpFault{"caption", "window.setCaption", 1, {128}},
                       StartUpFault{"icon", "window.useApplicationIcon", 1, {128}},
                       StartUpFault{"firstColumn", "list.addColumn", 1, {130, 144}},
@@ -83,26 +83,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Form1Test, CursorFileThatIsNoCursorIsReportedAtLine106AndStartUpGoesOn) {
     files.ordinary.insert(cursorPath);
-    form.Form_Load();
+    form.startUp();
     EXPECT_EQ(reportedLines(), std::vector<int>{106});
     EXPECT_EQ(window.caption, L"Orvendale Software");
     EXPECT_TRUE(window.customPointer.empty());
 }
 
 TEST_F(Form1Test, MissingCursorFileIsNoFailureAndHiddenOneStillCounts) {
-    form.Form_Load();
+    form.startUp();
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_TRUE(window.customPointer.empty());
 
     files.hidden.insert(cursorPath);
     window.cursorFiles.insert(cursorPath);
-    form.Form_Load();
+    form.startUp();
     EXPECT_EQ(window.customPointer, cursorPath);
 }
 
 TEST_F(Form1Test, FailureInsideTheRefreshIsReportedByTheRefreshAndStartUpEndsNormally) {
     list.faults.fail("list.clear");
-    form.Form_Load();
+    form.startUp();
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].location, location::kRefreshList);
     EXPECT_EQ(reporter.reports[0].line, 102);
@@ -113,8 +113,8 @@ TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
                                              {0.0699, true}, {0.07, false}, {0.999, false}};
     for (const auto& [draw, opens] : draws) {
         shell.started.clear();
-        chance.draw = draw;
-        form.Form_Load();
+        random.draw = draw;
+        form.startUp();
         ASSERT_EQ(shell.started.size(), opens ? 1u : 0u) << draw;
         if (opens) {
             EXPECT_EQ(shell.started[0].program, L"C:\\Windows\\explorer.exe");
@@ -122,12 +122,12 @@ TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
             EXPECT_EQ(shell.started[0].windowStyle, 2);
         }
     }
-    EXPECT_EQ(chance.seeds.front(), 3600.5);
+    EXPECT_EQ(random.seeds.front(), 3600.5);
 }
 
 TEST_F(Form1Test, HelpShowsOneOkBoxWithTheContactAddressUnderTheApplicationTitle) {
-    form.Form_Load();
-    form.PushButton4_Click();
+    form.startUp();
+    form.showHelp();
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, L"Questions? Please contact Team Kestrune at https://orvendale.example/contact");
     EXPECT_EQ(dialogs.messages[0].title, L"Orvendale");
@@ -136,7 +136,7 @@ TEST_F(Form1Test, HelpShowsOneOkBoxWithTheContactAddressUnderTheApplicationTitle
 
 TEST_F(Form1Test, HelpThatCannotBeShownIsReportedAtLine100) {
     faults.fail("dialogs.showMessage");
-    form.PushButton4_Click();
+    form.showHelp();
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].location, location::kPushButton4Click);
     EXPECT_EQ(reporter.reports[0].line, 100);
@@ -144,10 +144,10 @@ TEST_F(Form1Test, HelpThatCannotBeShownIsReportedAtLine100) {
 
 TEST_F(Form1Test, RefreshRebuildsTheListWithoutTicks) {
     registry.addProgram(L"a", L"Alpha", L"a.exe");
-    form.Form_Load();
+    form.startUp();
     list.rows[0].checked = true;
     registry.addProgram(L"n", L"New", L"n.exe");
-    form.PushButton2_Click();
+    form.refresh();
     EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Alpha", L"New"}));
     EXPECT_TRUE(std::none_of(list.rows.begin(), list.rows.end(), [](const auto& row) { return row.checked; }));
 }

@@ -87,13 +87,13 @@ bool ListedFresh(const Form1Test& test) {
 }
 std::size_t Launched(const Form1Test& test) { return Self(test).theShell().opened.size(); }
 
-const auto kFormLoad = [](Form1& form) { form.Form_Load(); };
-const auto kUninstall = [](Form1& form) { form.PushButton1_Click(); };
-const auto kRefresh = [](Form1& form) { form.PushButton2_Click(); };
-const auto kUnselect = [](Form1& form) { form.PushButton3_Click(); };
-const auto kHelp = [](Form1& form) { form.PushButton4_Click(); };
-const auto kContaining = [](Form1& form) { form.PushButton5_Click(); };
-const auto kNotContaining = [](Form1& form) { form.PushButton6_Click(); };
+const auto kFormLoad = [](Form1& form) { form.startUp(); };
+const auto kUninstall = [](Form1& form) { form.uninstallTicked(); };
+const auto kRefresh = [](Form1& form) { form.refresh(); };
+const auto kUnselect = [](Form1& form) { form.untickAll(); };
+const auto kHelp = [](Form1& form) { form.showHelp(); };
+const auto kContaining = [](Form1& form) { form.tickContaining(); };
+const auto kNotContaining = [](Form1& form) { form.tickNotContaining(); };
 
 const ProcedureFault kFaults[] = {
     // Start-up: every later step still runs and the list is filled.
@@ -101,7 +101,7 @@ const ProcedureFault kFaults[] = {
      [](const Form1Test& t) { return ListedFresh(t) && Self(t).theWindow().caption == L"Orvendale Software"; }},
     {"FormLoad106", Arrange(ThreeRows, [](Form1Test& t) { Self(t).theFiles().ordinary.insert(L"C:\\Program Files\\Orvendale\\HAND-M.CUR"); }),
      kFormLoad, location::kFormLoad, {106}, ListedFresh},
-    {"FormLoad108", Arrange(ThreeRows, FailPlatform("chance.seed")), kFormLoad, location::kFormLoad, {108}, ListedFresh},
+    {"FormLoad108", Arrange(ThreeRows, FailPlatform("random.seed")), kFormLoad, location::kFormLoad, {108}, ListedFresh},
     {"FormLoad128", Arrange(ThreeRows, FailPlatform("window.setCaption")), kFormLoad, location::kFormLoad, {128},
      [](const Form1Test& t) { return ListedFresh(t) && Self(t).theWindow().hasApplicationIcon; }},
     {"FormLoad130", Arrange(ThreeRows, FailList("list.addColumn", 1)), kFormLoad, location::kFormLoad, {130, 144}, ListedFresh},

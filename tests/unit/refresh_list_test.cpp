@@ -273,13 +273,12 @@ TEST(ReadRegistryString, FallsBackForMissingKeysValuesAndNonStringTypes) {
     entry.values[L"multi"] = {kRegMultiSz, std::wstring(L"a\0b\0\0", 5)};
     entry.values[L"binary"] = {kRegBinary, L"\x4142"};
     entry.values[L"empty"] = {kRegSz, L""};
-    const std::wstring path = std::wstring(kUninstallKey) + L"\\k";
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"multi", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"binary", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"missing", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path, L"empty", L"def"), L"");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::Machine64, path + L"x", L"empty", L"def"), L"def");
-    EXPECT_EQ(registry.openKeys, 0);
+    const auto key = registry.open(RegistrySource::Machine64, std::wstring(kUninstallKey) + L"\\k", KeyAccess::QueryValues);
+    EXPECT_EQ(ReadRegistryString(key.get(), L"multi", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(key.get(), L"binary", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(key.get(), L"missing", L"def"), L"def");
+    EXPECT_EQ(ReadRegistryString(key.get(), L"empty", L"def"), L"");
+    EXPECT_EQ(ReadRegistryString(nullptr, L"empty", L"def"), L"def");  // a key that could not be opened
 }
 
 }  // namespace

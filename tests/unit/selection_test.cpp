@@ -22,7 +22,7 @@ protected:
 
 TEST_F(SelectionTest, ContainingTicksEveryNameWithTheTextIgnoringCase) {
     dialogs.answer = L"PHOTO";
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
     ASSERT_EQ(dialogs.prompts.size(), 1u);
     EXPECT_EQ(dialogs.prompts[0].text, L"Enter text:");
@@ -31,32 +31,32 @@ TEST_F(SelectionTest, ContainingTicksEveryNameWithTheTextIgnoringCase) {
 
 TEST_F(SelectionTest, NotContainingOnlyAddsTicks) {
     dialogs.answer = L"photo";
-    form.PushButton6_Click();
+    form.tickNotContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false}));
 }
 
 TEST_F(SelectionTest, EmptyAnswerOrCancelMatchesEveryName) {
     dialogs.answer = L"";
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
     list.rows[1].checked = false;
-    form.PushButton6_Click();
+    form.tickNotContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
 }
 
 TEST_F(SelectionTest, BlanksAreNotTrimmedAndOnlyTheNameIsSearched) {
     dialogs.answer = L" photo";
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false}));
     dialogs.answer = L"zip-un";  // only in Zip Tool's command
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false}));
 }
 
 TEST_F(SelectionTest, ContainingThenNotContainingTheSameTextTicksEveryRow) {
     dialogs.answer = L"view";
-    form.PushButton5_Click();
-    form.PushButton6_Click();
+    form.tickContaining();
+    form.tickNotContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
 }
 
@@ -64,25 +64,25 @@ TEST_F(SelectionTest, AccentedAndNonLatinCapitalsMatchTheirLowerCase) {
     list.seed(L"\u00c9DITEUR PHOTO");
     list.seed(L"\u0424\u041e\u0422\u041e \u0420\u0415\u0414\u0410\u041a\u0422\u041e\u0420");
     dialogs.answer = L"\u00e9diteur";
-    form.PushButton5_Click();
+    form.tickContaining();
     dialogs.answer = L"\u0444\u043e\u0442\u043e";
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, false, true, true}));
 }
 
 TEST_F(SelectionTest, UnselectAllClearsEveryTickAndAnEmptyListIsFine) {
     list.rows[2].checked = true;
-    form.PushButton3_Click();
+    form.untickAll();
     EXPECT_EQ(ticks(), (std::vector<bool>{false, false, false}));
     list.rows.clear();
-    form.PushButton3_Click();
+    form.untickAll();
     EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(SelectionTest, FailedTestOfARowTicksThatRowAndAFailedTickGoesOnWithTheNext) {
     dialogs.answer = L"nothing matches this";
     list.faults.fail("list.text", 2);  // the test of Zip Tool
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(reportedLines(), (std::vector<int>{104}));
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, false}));
 
@@ -90,7 +90,7 @@ TEST_F(SelectionTest, FailedTestOfARowTicksThatRowAndAFailedTickGoesOnWithTheNex
     dialogs.answer = L"photo";
     list.rows[1].checked = false;
     list.faults.fail("list.setChecked", list.faults.calls("list.setChecked") + 1);  // Photo Editor 2's tick
-    form.PushButton5_Click();
+    form.tickContaining();
     ASSERT_EQ(reportedLines(), (std::vector<int>{106}));
     EXPECT_EQ(reporter.reports[0].location, location::kPushButton5Click);
     EXPECT_EQ(ticks(), (std::vector<bool>{true, false, true}));
@@ -99,8 +99,8 @@ TEST_F(SelectionTest, FailedTestOfARowTicksThatRowAndAFailedTickGoesOnWithTheNex
 TEST_F(SelectionTest, EachCommandReportsUnderItsOwnName) {
     list.faults.fail("list.setChecked");
     dialogs.answer = L"photo";
-    form.PushButton6_Click();
-    form.PushButton3_Click();
+    form.tickNotContaining();
+    form.untickAll();
     ASSERT_EQ(reporter.reports.size(), 4u);
     EXPECT_EQ(reporter.reports[0].location, location::kPushButton6Click);
     EXPECT_EQ(reporter.reports[0].line, 106);
@@ -110,14 +110,14 @@ TEST_F(SelectionTest, EachCommandReportsUnderItsOwnName) {
 
 TEST_F(SelectionTest, InputBoxThatCannotBeShownIsReportedAndTheWalkRunsWithAnEmptyText) {
     faults.fail("dialogs.inputBox");
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(reportedLines(), (std::vector<int>{100}));
     EXPECT_EQ(ticks(), (std::vector<bool>{true, true, true}));
 }
 
 TEST_F(SelectionTest, ManyTicksRepaintOnce) {
     dialogs.answer = L"o";
-    form.PushButton5_Click();
+    form.tickContaining();
     EXPECT_EQ(list.redrawCalls, (std::vector<bool>{false, true}));
 }
 

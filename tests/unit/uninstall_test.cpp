@@ -24,7 +24,7 @@ TEST_F(UninstallTest, TickedRowsStartInListOrderThenTheListIsRebuilt) {
     for (int i = 1; i <= 10; ++i) {
         seedInstalled(L"Row " + std::to_wstring(i), i == 2 || i == 5 || i == 9, L"C:\\u" + std::to_wstring(i) + L".exe", L"/S");
     }
-    form.PushButton1_Click();
+    form.uninstallTicked();
     EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u2.exe", L"C:\\u5.exe", L"C:\\u9.exe"}));
     for (const auto& request : shell.opened) {
         EXPECT_EQ(request.arguments, L"/S");
@@ -37,10 +37,10 @@ TEST_F(UninstallTest, TickedRowsStartInListOrderThenTheListIsRebuilt) {
 
 TEST_F(UninstallTest, NothingTickedStartsNothingAndStillRebuilds) {
     list.seed(L"Stale");
-    form.PushButton1_Click();
+    form.uninstallTicked();
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(list.rows.empty());
-    form.PushButton1_Click();  // an empty list as well
+    form.uninstallTicked();  // an empty list as well
     EXPECT_TRUE(reporter.reports.empty());
 }
 
@@ -48,7 +48,7 @@ TEST_F(UninstallTest, RefusedCommandIsReportedOnceAtLine104AndTheWalkGoesOn) {
     seedInstalled(L"Gone", true, L"C:\\gone\\un.exe", L"/x");
     seedInstalled(L"Fine", true, L"C:\\fine\\un.exe");
     shell.refused.insert(L"C:\\gone\\un.exe");
-    form.PushButton1_Click();
+    form.uninstallTicked();
     ASSERT_EQ(reporter.reports.size(), 1u);
     EXPECT_EQ(reporter.reports[0].line, 104);
     EXPECT_EQ(reporter.reports[0].location, location::kPushButton1Click);
@@ -60,7 +60,7 @@ TEST_F(UninstallTest, RefusedCommandIsReportedOnceAtLine104AndTheWalkGoesOn) {
 TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
     for (int i = 1; i <= 40000; ++i) list.seed(L"Row", i == 1 || i == 32768 || i == 40000, L"C:\\u" + std::to_wstring(i) + L".exe");
     for (const auto* file : {L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}) shell.addFile(file);
-    form.PushButton1_Click();
+    form.uninstallTicked();
     EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}));
     EXPECT_TRUE(reporter.reports.empty());
 }
@@ -68,7 +68,7 @@ TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
 TEST_F(UninstallTest, FailedRowCountStartsNothingAndRebuilds) {
     list.seed(L"Ticked", true, L"C:\\a.exe");
     list.faults.fail("list.count");
-    form.PushButton1_Click();
+    form.uninstallTicked();
     EXPECT_EQ(reportedLines(), std::vector<int>{100});
     EXPECT_TRUE(shell.opened.empty());
     EXPECT_TRUE(list.rows.empty());

@@ -18,6 +18,10 @@
 namespace orv::win32 {
 namespace {
 
+// Buttons by their place in the tab order.
+constexpr std::size_t kHelp = 1;
+constexpr std::size_t kContaining = 2;
+
 LOGFONTW FontOf(HWND window) {
     LOGFONTW font{};
     const auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
@@ -30,7 +34,7 @@ protected:
     void SetUp() override {
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
         InitCommonControlsEx(&controls);
-        window.create(GetModuleHandleW(nullptr), {}, textCase, collation);
+        window.create(GetModuleHandleW(nullptr), textCase, collation);
     }
     void TearDown() override { DestroyWindow(window.hwnd()); }
 
@@ -44,7 +48,7 @@ TEST_F(MainWindowTest, ListAndButtonsUseArialBoldAtTheirPointSizes) {
     EXPECT_STREQ(listFont.lfFaceName, L"Arial");
     EXPECT_EQ(listFont.lfWeight, FW_BOLD);
     EXPECT_EQ(listFont.lfHeight, -MulDiv(9, static_cast<int>(GetDpiForWindow(window.hwnd())), 72));
-    const auto buttonFont = FontOf(window.button(4).hwnd());
+    const auto buttonFont = FontOf(window.button(kHelp).hwnd());
     EXPECT_STREQ(buttonFont.lfFaceName, L"Arial");
     EXPECT_EQ(buttonFont.lfWeight, FW_BOLD);
     EXPECT_EQ(buttonFont.lfHeight, -MulDiv(1125, static_cast<int>(GetDpiForWindow(window.hwnd())), 7200));
@@ -58,9 +62,8 @@ TEST_F(MainWindowTest, TabOrderStartsWithTheListThenTheButtonsAsLaidOut) {
         current = GetNextDlgTabItem(window.hwnd(), current, FALSE);
     }
     EXPECT_EQ(current, window.list());  // round again
-    const std::vector<HWND> expected = {window.list(),          window.button(1).hwnd(), window.button(4).hwnd(),
-                                        window.button(5).hwnd(), window.button(6).hwnd(), window.button(2).hwnd(),
-                                        window.button(3).hwnd()};
+    std::vector<HWND> expected = {window.list()};
+    for (std::size_t index = 0; index < kButtons.size(); ++index) expected.push_back(window.button(index).hwnd());
     EXPECT_EQ(order, expected);
 }
 
@@ -121,7 +124,7 @@ TEST_F(MainWindowTest, IconIsBlankUntilStartUpGivesItTheApplicationIcon) {
 
 // The rules are the button behaviour's; here, that the window's messages reach them.
 TEST_F(MainWindowTest, ButtonsClickOnSpaceEnterAndAMouseClickThatEndsOnThem) {
-    auto& button = window.button(4);
+    auto& button = window.button(kHelp);
     int clicks = 0;
     int moves = 0;
     button.onClick = [&] { ++clicks; };
@@ -141,7 +144,7 @@ TEST_F(MainWindowTest, ButtonsClickOnSpaceEnterAndAMouseClickThatEndsOnThem) {
 
 TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
     window.showCentred(SW_SHOWNORMAL);
-    auto& button = window.button(5);
+    auto& button = window.button(kContaining);
     auto sample = [&] {
         RedrawWindow(button.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         HDC dc = GetDC(button.hwnd());
@@ -168,7 +171,7 @@ TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
 
 TEST_F(MainWindowTest, AChangeOfColourSchemeRepaintsTheButtonsAtOnce) {
     window.showCentred(SW_SHOWNORMAL);
-    const HWND help = window.button(4).hwnd();
+    const HWND help = window.button(kHelp).hwnd();
     const auto face = [&] {
         RedrawWindow(help, nullptr, nullptr, RDW_UPDATENOW);
         HDC dc = GetDC(help);
@@ -199,7 +202,7 @@ TEST_F(MainWindowTest, MovingToAScreenOfAnotherDpiKeepsTheLayoutInTwips) {
     EXPECT_NEAR(ListView_GetColumnWidth(window.list(), 0), MulDiv(7000, dpi * 2, 1440), 1);  // scaled from pixels
     EXPECT_EQ(ListView_GetColumnWidth(window.list(), 1), 0);
     RECT help{};
-    GetWindowRect(window.button(4).hwnd(), &help);
+    GetWindowRect(window.button(kHelp).hwnd(), &help);
     EXPECT_EQ(help.right - help.left, MulDiv(7800, dpi * 2, 1440));
     RECT client{};
     GetClientRect(window.hwnd(), &client);
@@ -228,7 +231,7 @@ TEST(MainWindowLifetime, AStartUpThatFailsHalfwayLeavesNoWindowForTheFailureBoxT
         WindowsTextCase textCase;
         WindowsCollation collation;
         MainWindowFrame window;
-        EXPECT_THROW(window.create(GetModuleHandleW(nullptr), {}, textCase, collation), Failure);
+        EXPECT_THROW(window.create(GetModuleHandleW(nullptr), textCase, collation), Failure);
         made = window.hwnd();
         EXPECT_NE(made, nullptr);
     }

@@ -104,11 +104,12 @@ TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
     entries.setRaw(L"odd", L"Unterminated", REG_SZ, unterminated, sizeof(unterminated));
     const std::wstring longText(40000, L'w');
     entries.setString(L"odd", L"Long", longText);
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::CurrentUser, path, L"Empty", L"def"), L"");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::CurrentUser, path, L"Unterminated", L"def"), L"NoTerm");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::CurrentUser, path, L"Long", L"def"), longText);
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::CurrentUser, path, L"Missing", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(registry, RegistrySource::CurrentUser, path + L"\\nowhere", L"Empty", L"def"), L"def");
+    const auto key = registry.open(RegistrySource::CurrentUser, path, KeyAccess::QueryValues);
+    EXPECT_EQ(ReadRegistryString(key.get(), L"Empty", L"def"), L"");
+    EXPECT_EQ(ReadRegistryString(key.get(), L"Unterminated", L"def"), L"NoTerm");
+    EXPECT_EQ(ReadRegistryString(key.get(), L"Long", L"def"), longText);
+    EXPECT_EQ(ReadRegistryString(key.get(), L"Missing", L"def"), L"def");
+    EXPECT_EQ(registry.open(RegistrySource::CurrentUser, path + L"\\nowhere", KeyAccess::QueryValues), nullptr);
 }
 
 TEST_F(RegistryTest, ExpandableCommandStaysUnexpanded) {

@@ -6,16 +6,21 @@
 #include <cwctype>
 #include <string>
 
+#include "ports/registry.h"
+#include "win32/registry_adapter.h"
+
 namespace {
 
-enum Where { Machine64, Machine32, User };
+using enum orv::RegistrySource;
+using orv::win32::RootOf;
+using orv::win32::ViewOf;
 
 struct DemoProgram {
     const wchar_t* key;
     const wchar_t* name;          // nullptr: the entry has no display name
     const wchar_t* command;       // nullptr: the entry has no uninstall command
     DWORD commandType;
-    Where where;
+    orv::RegistrySource where;
 };
 
 // The uninstaller of most entries is our demo uninstaller, copied into each program's folder; it asks,
@@ -30,16 +35,16 @@ constexpr DemoProgram kPrograms[] = {
     {L"OldPrinterKit", L"Marrowby Printer Kit (legacy)", L"RunDll32.exe advpack.dll,LaunchINFSection C:\\Windows\\INF\\marrowby.inf,DefaultUninstall", REG_SZ, Machine32},
     {L"SnapFrame", L"SnapFrame Screen Capture", L"RUNDLL32.EXE C:\\Program Files\\SnapFrame\\setup.dll,Remove \"C:\\Program Files\\SnapFrame\\setup.exe\" -remove", REG_SZ, Machine64},
     {L"Glimmerfox", L"Glimmerfox Browser Helper", L"\"C:\\Program Files\\Glimmerfox\\uninstall.exe\" /entry=Glimmerfox", REG_SZ, Machine32},
-    {L"Nettlewood", L"Nettlewood Game Launcher", L"\"C:\\Users\\Public\\Nettlewood\\uninstall.exe\" /entry=Nettlewood", REG_SZ, User},
+    {L"Nettlewood", L"Nettlewood Game Launcher", L"\"C:\\Users\\Public\\Nettlewood\\uninstall.exe\" /entry=Nettlewood", REG_SZ, CurrentUser},
     {L"Ravenmoor Chess", L"Ravenmoor Chess 3D", L"\"C:\\Program Files\\Ravenmoor Chess\\unins000.exe\" /entry=Ravenmoor Chess", REG_SZ, Machine32},
     {L"Kelpie", L"Kelpie Music Player", L"C:\\Program Files\\Kelpie\\uninst.exe /entry=Kelpie", REG_SZ, Machine64},
     {L"Driftmark", L"Driftmark PDF Reader", L"\"C:\\Program Files\\Driftmark\\unins000.exe\" /entry=Driftmark", REG_SZ, Machine64},
-    {L"Amberlight", L"Amberlight Weather Widget", L"\"C:\\Program Files\\Amberlight\\uninstall.exe\" /entry=Amberlight", REG_SZ, User},
+    {L"Amberlight", L"Amberlight Weather Widget", L"\"C:\\Program Files\\Amberlight\\uninstall.exe\" /entry=Amberlight", REG_SZ, CurrentUser},
     {L"CafeBoard", L"Caf\u00e9 Board \u00c9diteur", L"\"C:\\Program Files\\CafeBoard\\unins000.exe\" /entry=CafeBoard", REG_SZ, Machine64},
     {L"Fotoplenka", L"\u0424\u043e\u0442\u043e\u043f\u043b\u0451\u043d\u043a\u0430 \u0420\u0435\u0434\u0430\u043a\u0442\u043e\u0440", L"\"C:\\Program Files\\Fotoplenka\\unins000.exe\" /entry=Fotoplenka", REG_SZ, Machine64},
     {L"Shanhu", L"\u73ca\u745a\u8f93\u5165\u6cd5", L"\"C:\\Program Files\\Shanhu\\uninstall.exe\" /entry=Shanhu", REG_SZ, Machine32},
     {L"Gezgin", L"Gezgin Harita \u00c7\u0131kt\u0131s\u0131", L"\"C:\\Program Files\\Gezgin\\unins000.exe\" /entry=Gezgin", REG_SZ, Machine64},
-    {L"Sunnybrook", L"Sunnybrook Stickers \u2600", L"\"C:\\Program Files\\Sunnybrook\\unins000.exe\" /entry=Sunnybrook", REG_SZ, User},
+    {L"Sunnybrook", L"Sunnybrook Stickers \u2600", L"\"C:\\Program Files\\Sunnybrook\\unins000.exe\" /entry=Sunnybrook", REG_SZ, CurrentUser},
     {L"Wrenfield Office", L"Wrenfield Office Suite 2019", L"\"C:\\Program Files\\Wrenfield Office\\unins000.exe\" /entry=Wrenfield Office", REG_SZ, Machine64},
     {L"{4F6D2B1A-8E3C-4B7D-A9E1-2C5F7D3B9A80}", L"Wrenfield Office Proofing Tools", L"MsiExec.exe /X{4F6D2B1A-8E3C-4B7D-A9E1-2C5F7D3B9A80}", REG_SZ, Machine64},
     {L"Larkspur", L"Larkspur Backup Agent", L"\"C:\\Program Files\\Larkspur\\unins000.exe\" /entry=Larkspur", REG_SZ, Machine64},
@@ -53,7 +58,7 @@ constexpr DemoProgram kPrograms[] = {
     {L"Heronsgate", L"Heronsgate Mail", L"\"C:\\Program Files\\Heronsgate\\unins000.exe\" /entry=Heronsgate", REG_SZ, Machine64},
     {L"{9C2E4A6B-1D3F-4E5A-8B7C-6D9E0F1A2B3C}", L"Heronsgate Mail Calendar Add-in", L"MsiExec.exe /X{9C2E4A6B-1D3F-4E5A-8B7C-6D9E0F1A2B3C}", REG_SZ, Machine32},
     {L"Foxglove", L"Foxglove Password Safe", L"\"C:\\Program Files\\Foxglove\\unins000.exe\" /entry=Foxglove", REG_SZ, Machine64},
-    {L"Inkwell", L"Inkwell Comic Maker", L"\"C:\\Program Files\\Inkwell\\unins000.exe\" /entry=Inkwell", REG_SZ, User},
+    {L"Inkwell", L"Inkwell Comic Maker", L"\"C:\\Program Files\\Inkwell\\unins000.exe\" /entry=Inkwell", REG_SZ, CurrentUser},
     {L"Juniper Trial", L"Juniper Antivirus (Trial)", L"\"C:\\Program Files\\Juniper Trial\\unins000.exe\" /entry=Juniper Trial", REG_SZ, Machine64},
     {L"Millrace", L"Millrace Driver Updater", L"\"C:\\Program Files\\Millrace\\unins000.exe\" /entry=Millrace", REG_SZ, Machine32},
     {L"Gorseway", L"Gorseway Maps Offline", L"\"C:\\Program Files\\Gorseway\\unins000.exe\" /entry=Gorseway", REG_SZ, Machine64},
@@ -61,14 +66,6 @@ constexpr DemoProgram kPrograms[] = {
     {L"Wrenfield Shared Runtime", L"Wrenfield Shared Runtime", nullptr, REG_SZ, Machine64},
     {L"KB000777", nullptr, L"C:\\Windows\\kb000777\\remove.exe", REG_SZ, Machine64},
 };
-
-HKEY RootOf(Where where) {
-    return where == User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-}
-
-REGSAM ViewOf(Where where) {
-    return where == Machine64 ? KEY_WOW64_64KEY : where == Machine32 ? KEY_WOW64_32KEY : 0;
-}
 
 void SetString(HKEY key, const wchar_t* name, const wchar_t* text, DWORD type) {
     RegSetValueExW(key, name, 0, type, reinterpret_cast<const BYTE*>(text),

@@ -1,4 +1,4 @@
-// In-memory stand-ins for the main window, dialogs, shell, files and chance. Each
+// In-memory stand-ins for the main window, dialogs, shell, files and random. Each
 // writes what it is asked into a shared journal, so tests can check the order of steps, and each
 // can fail any operation on demand.
 #pragma once
@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fault_plan.h"
-#include "ports/chance.h"
+#include "ports/random_source.h"
 #include "ports/dialogs.h"
 #include "ports/files.h"
 #include "ports/main_window.h"
@@ -168,10 +168,10 @@ public:
         if (found == contents.end()) throw Failure(L"The system cannot find the file specified.");
         return found->second.substr(0, maxBytes);
     }
-    void readModificationTime(const std::wstring& path) override {
-        faults_.check("files.readModificationTime");
-        journal_.push_back("files.readModificationTime");
-        if (!ordinary.count(path) && !hidden.count(path)) throw Failure(L"File not found");
+    bool exists(const std::wstring& path) override {
+        faults_.check("files.exists");
+        journal_.push_back("files.exists");
+        return ordinary.count(path) != 0 || hidden.count(path) != 0;
     }
 
     std::wstring folder = L"C:\\Program Files\\Orvendale";
@@ -185,12 +185,12 @@ private:
     FaultPlan& faults_;
 };
 
-class FakeChance final : public Chance {
+class FakeRandomSource final : public RandomSource {
 public:
-    explicit FakeChance(FaultPlan& faults) : faults_(faults) {}
+    explicit FakeRandomSource(FaultPlan& faults) : faults_(faults) {}
     double secondsSinceMidnight() override { return 3600.5; }
     void seed(double value) override {
-        faults_.check("chance.seed");
+        faults_.check("random.seed");
         seeds.push_back(value);
     }
     double next() override { return draw; }

@@ -3,9 +3,9 @@
 
 namespace orv {
 
-class Chance {
+class RandomSource {
 public:
-    virtual ~Chance() = default;
+    virtual ~RandomSource() = default;
     virtual double secondsSinceMidnight() = 0;
     virtual void seed(double seed) = 0;
     // The next number from [0, 1).
