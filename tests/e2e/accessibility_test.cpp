@@ -13,6 +13,7 @@
 #include "driver.h"
 #include "registry_seed.h"
 #include "win32/accessible_button.h"
+#include "win32/form_layout.h"
 #include "win32/handles.h"
 
 namespace orv::e2e {
@@ -20,12 +21,6 @@ namespace {
 
 using win32::kIidAccessible;
 
-const wchar_t* const kCaptions[] = {L"Help",
-                                    L"Select All Containing This Text",
-                                    L"Select All Not Containing This Text",
-                                    L"Unselect All",
-                                    L"Uninstall Selected Entry From Computer",
-                                    L"Refresh/Update \"Add Or Remove Programs\" List"};
 
 class KeyboardE2e : public ::testing::Test {
 protected:
@@ -123,7 +118,8 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
     SeededUninstallEntries entries;
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
-    for (const auto* caption : kCaptions) {
+    for (const auto& place : win32::kButtons) {
+        const auto* caption = place.caption;
         SCOPED_TRACE(caption);
         const HWND button = program.control(caption);
         Accessible accessible(button);

@@ -14,26 +14,11 @@
 #include "driver.h"
 #include "program_folder.h"
 #include "registry_seed.h"
+#include "screen.h"
+#include "win32/form_layout.h"
 
 namespace orv::e2e {
 namespace {
-
-// The colour on the screen at a point of a window's client area.
-COLORREF ColourOfWindowAt(HWND window, int x, int y) {
-    POINT at{x, y};
-    ClientToScreen(window, &at);
-    HDC screen = GetDC(nullptr);
-    const COLORREF colour = GetPixel(screen, at.x, at.y);
-    ReleaseDC(nullptr, screen);
-    return colour;
-}
-
-// The colour of a control a few pixels in from its left edge, half-way down.
-COLORREF ColourInside(HWND control, int dx = 4) {
-    RECT rect{};
-    GetClientRect(control, &rect);
-    return ColourOfWindowAt(control, dx, rect.bottom / 2);
-}
 
 void SettleAndPaint(ProgramUnderTest& program) {
     program.waitIdle();
@@ -117,57 +102,6 @@ TEST_F(AppearanceE2e, HiddenOrSystemSkinFileIsIgnored) {
     }
 }
 
-// The pixels of a window, or of a rectangle of the screen, as they show now.
-class ScreenPixels {
-public:
-    explicit ScreenPixels(HWND window) : ScreenPixels(WindowRectOf(window)) {}
-    explicit ScreenPixels(const RECT& rect) {
-        width_ = rect.right - rect.left;
-        height_ = rect.bottom - rect.top;
-        pixels_.resize(static_cast<std::size_t>(width_ * height_));
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        BitBlt(memory, 0, 0, width_, height_, screen, rect.left, rect.top, SRCCOPY);
-        SelectObject(memory, old);
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(), &info, DIB_RGB_COLORS);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
-    }
-    int width() const { return width_; }
-    int height() const { return height_; }
-    COLORREF at(int x, int y) const {
-        const DWORD bgrx = pixels_[static_cast<std::size_t>(y * width_ + x)];
-        return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
-    }
-    // The strongest contrast with `face` of any pixel inside the rectangle: the caption's, where it has one.
-    double strongestContrast(COLORREF face, RECT inside) const {
-        double strongest = 1.0;
-        for (int y = inside.top; y < inside.bottom; ++y) {
-            for (int x = inside.left; x < inside.right; ++x) strongest = std::max(strongest, ContrastRatio(at(x, y), face));
-        }
-        return strongest;
-    }
-
-    bool operator==(const ScreenPixels& other) const { return pixels_ == other.pixels_; }
-    // Whether anything is drawn: not every pixel alike.
-    bool inked() const { return std::any_of(pixels_.begin(), pixels_.end(), [&](DWORD p) { return p != pixels_.front(); }); }
-
-private:
-    static RECT WindowRectOf(HWND window) {
-        RECT rect{};
-        GetWindowRect(window, &rect);
-        return rect;
-    }
-    int width_ = 0;
-    int height_ = 0;
-    std::vector<DWORD> pixels_;
-};
-
 // The colours of a dark high-contrast scheme, as Windows' "High Contrast Black" sets them. Wine reports
 // high contrast as off whatever the settings say, so what shows here is the rule for a scheme whose
 // button text is unreadable on white; with high contrast on, Windows takes the same faces.
@@ -180,9 +114,8 @@ TEST_F(AppearanceE2e, UnderADarkHighContrastSchemeEveryCaptionAndHeaderReads) {
     ASSERT_NE(program.mainWindow(), nullptr);
     SettleAndPaint(program);
     EXPECT_TRUE(program.dialogs().empty());
-    for (const auto* caption : {L"Help", L"Select All Containing This Text", L"Select All Not Containing This Text",
-                                L"Unselect All", L"Uninstall Selected Entry From Computer",
-                                L"Refresh/Update \"Add Or Remove Programs\" List"}) {
+    for (const auto& place : win32::kButtons) {
+        const auto* caption = place.caption;
         const ScreenPixels button(program.control(caption));
         const COLORREF face = button.at(8, 1);
         EXPECT_GE(button.strongestContrast(face, {4, 4, button.width() - 4, button.height() - 4}), kReadableContrast)
@@ -229,24 +162,6 @@ TEST_F(AppearanceE2e, ChineseNamesAndSymbolsDrawAsGlyphsNotBoxes) {
     }
 }
 
-// The cursor shown with the pointer at a point of a window's client area (by default inside a
-// control, half-way down). Cursor handles belong to the program's process, so tests compare the
-// program's cursors with each other: over the list it always shows its arrow.
-HCURSOR CursorAt(HWND window, int x = 20, int y = -1) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT at{x, y >= 0 ? y : client.bottom / 2};
-    ClientToScreen(window, &at);
-    SetCursorPos(at.x, at.y + 1);
-    Sleep(150);
-    SetCursorPos(at.x + 2, at.y);
-    Sleep(300);
-    CURSORINFO info{};
-    info.cbSize = sizeof(info);
-    GetCursorInfo(&info);
-    return info.hCursor;
-}
-
 TEST_F(AppearanceE2e, HandCursorShowsOverEveryButtonAndTheArrowOverTheList) {
     folder.putShippedCursor();
     ProgramUnderTest program(folder.exe());
@@ -254,9 +169,8 @@ TEST_F(AppearanceE2e, HandCursorShowsOverEveryButtonAndTheArrowOverTheList) {
     SettleAndPaint(program);
     EXPECT_TRUE(program.dialogs().empty());
     const HCURSOR arrow = CursorAt(program.list());
-    for (const auto* caption : {L"Help", L"Select All Containing This Text", L"Select All Not Containing This Text",
-                                L"Unselect All", L"Uninstall Selected Entry From Computer",
-                                L"Refresh/Update \"Add Or Remove Programs\" List"}) {
+    for (const auto& place : win32::kButtons) {
+        const auto* caption = place.caption;
         const HCURSOR over = CursorAt(program.control(caption));
         EXPECT_NE(over, arrow) << caption;
         EXPECT_NE(over, nullptr);

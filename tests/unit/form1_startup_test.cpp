@@ -31,56 +31,6 @@ TEST_F(Form1Test, StartUpSetsCaptionIconTitleColumnsAndFillsTheList) {
     EXPECT_TRUE(shell.started.empty());
 }
 
-TEST_F(Form1Test, StartUpStepsRunInTheirOrder) {
-    window.cursorFiles.insert(cursorPath);
-    files.ordinary.insert(cursorPath);
-    form.startUp();
-    const std::vector<std::string> expected = {"files.findOrdinaryFile", "files.exists",
-                                               "window.loadCustomPointer", "window.setCaption",
-                                               "window.useApplicationIcon"};
-    EXPECT_EQ(journal, expected);
-    EXPECT_EQ(window.customPointer, cursorPath);
-}
-
-struct StartUpFault {
-    const char* name;
-    const char* operation;
-    int nthCall;
-    std::vector<int> lines;
-};
-void PrintTo(const StartUpFault& fault, std::ostream* out) { *out << fault.name; }
-
-class FormLoadFaults : public Form1Test, public ::testing::WithParamInterface<StartUpFault> {};
-
-TEST_P(FormLoadFaults, FailedStepIsReportedAtItsLineAndStartUpCompletes) {
-    const auto& fault = GetParam();
-    registry.addProgram(L"a", L"Alpha", L"a.exe");
-    const std::string operation = fault.operation;
-    (operation.rfind("list.", 0) == 0 ? list.faults : faults).fail(operation, fault.nthCall);
-    form.startUp();
-    EXPECT_EQ(reportedLines(), fault.lines);
-    for (const auto& report : reporter.reports) EXPECT_EQ(report.location, location::kFormLoad);
-    EXPECT_EQ(list.columns.size(), operation == "list.addColumn" ? 3u : 4u);
-    EXPECT_EQ(rowNames(), std::vector<std::wstring>{L"Alpha"});
-}
-
-// A column that could not be added leaves the last width step without its column, as it would be.
-INSTANTIATE_TEST_SUITE_P(
-    EachLine, FormLoadFaults,
-    ::testing::Values(StartUpFault{"skin", "files.findOrdinaryFile", 1, {100}},
-                      StartUpFault{"homePage", "random.seed", 1, {108}},
-                      StartUpFault{"caption", "window.setCaption", 1, {128}},
-                      StartUpFault{"icon", "window.useApplicationIcon", 1, {128}},
-                      StartUpFault{"firstColumn", "list.addColumn", 1, {130, 144}},
-                      StartUpFault{"secondColumn", "list.addColumn", 2, {132, 144}},
-                      StartUpFault{"thirdColumn", "list.addColumn", 3, {134, 144}},
-                      StartUpFault{"fourthColumn", "list.addColumn", 4, {136, 144}},
-                      StartUpFault{"firstWidth", "list.setColumnWidth", 1, {138}},
-                      StartUpFault{"secondWidth", "list.setColumnWidth", 2, {140}},
-                      StartUpFault{"thirdWidth", "list.setColumnWidth", 3, {142}},
-                      StartUpFault{"fourthWidth", "list.setColumnWidth", 4, {144}}),
-    [](const ::testing::TestParamInfo<StartUpFault>& info) { return std::string(info.param.name); });
-
 TEST_F(Form1Test, CursorFileThatIsNoCursorIsReportedAtLine106AndStartUpGoesOn) {
     files.ordinary.insert(cursorPath);
     form.startUp();
@@ -132,14 +82,6 @@ TEST_F(Form1Test, HelpShowsOneOkBoxWithTheContactAddressUnderTheApplicationTitle
     EXPECT_EQ(dialogs.messages[0].text, L"Questions? Please contact Team Kestrune at https://orvendale.example/contact");
     EXPECT_EQ(dialogs.messages[0].title, L"Orvendale");
     EXPECT_EQ(dialogs.messages[0].style, 0u);
-}
-
-TEST_F(Form1Test, HelpThatCannotBeShownIsReportedAtLine100) {
-    faults.fail("dialogs.showMessage");
-    form.showHelp();
-    ASSERT_EQ(reporter.reports.size(), 1u);
-    EXPECT_EQ(reporter.reports[0].location, location::kPushButton4Click);
-    EXPECT_EQ(reporter.reports[0].line, 100);
 }
 
 TEST_F(Form1Test, RefreshRebuildsTheListWithoutTicks) {

@@ -190,65 +190,6 @@ TEST_F(RefreshListTest, RefreshDropsEveryTickAndRepaintsOnceAtTheEnd) {
     EXPECT_EQ(list.redrawCalls, (std::vector<bool>{false, true}));
 }
 
-// Each numbered step that touches a port reports its own line, and the listing goes on.
-struct StepFault {
-    const char* name;
-    const char* operation;
-    int nthCall;
-    std::vector<int> lines;
-};
-
-void PrintTo(const StepFault& fault, std::ostream* out) { *out << fault.name; }
-
-class RefreshListFaults : public RefreshListTest, public ::testing::WithParamInterface<StepFault> {};
-
-TEST_P(RefreshListFaults, FailedStepReportsItsLineAndTheListingGoesOn) {
-    const auto& fault = GetParam();
-    registry.addProgram(L"a", L"Alpha", L"\"C:\\Alpha\\un.exe\"");
-    registry.addProgram(L"b", L"Beta", L"C:\\Beta\\un.exe");
-    registry.addProgram(L"c", L"Gamma", L"MsiExec.exe /X{1}");
-    registry.addProgram(L"d", L"Delta", L"C:\\Delta\\un.exe");
-    const std::string operation = fault.operation;
-    auto& faults = operation.rfind("list.", 0) == 0   ? list.faults
-                   : operation.rfind("text.", 0) == 0 ? textCase.faults
-                                                      : registry.faults;
-    faults.fail(operation, fault.nthCall);
-    refresh();
-    EXPECT_EQ(reporter.lines(), fault.lines);
-    for (const auto& report : reporter.reports) EXPECT_EQ(report.location, location::kRefreshList);
-    EXPECT_EQ(registry.openKeys, 0);
-    ASSERT_FALSE(list.rows.empty());
-    EXPECT_EQ(list.rows.back().text, L"Delta");
-    EXPECT_EQ(list.rows.back().subItems[kUninstallerFileItem], L"c:\\delta\\un.exe");
-}
-
-// A row that could not be added leaves its later steps without a row: each of them fails on its own,
-// as every statement does after a resumed failure.
-INSTANTIATE_TEST_SUITE_P(
-    EachStep, RefreshListFaults,
-    ::testing::Values(StepFault{"clear", "list.clear", 1, {102}},
-                      StepFault{"enumerate", "registry.enumerate", 2, {114}},
-                      StepFault{"displayName", "registry.value", 1, {122}},
-                      StepFault{"uninstallString", "registry.value", 2, {124}},
-                      StepFault{"add", "list.add", 1, {132, 134, 136, 168}},
-                      StepFault{"installerTest", "text.lower", 1, {138}},
-                      StepFault{"lowerCase", "text.lower", 2, {144}},
-                      StepFault{"command", "list.setSubItem", 1, {134}},
-                      StepFault{"keyName", "list.setSubItem", 2, {136}},
-                      StepFault{"file", "list.setSubItem", 3, {168}},
-                      StepFault{"marker", "list.setSubItem", 9, {170}}),
-    [](const ::testing::TestParamInfo<StepFault>& info) { return std::string(info.param.name); });
-
-TEST_F(RefreshListTest, FailedOpenOfTheUninstallKeyIsReportedAndTheOtherSourcesAreListed) {
-    registry.addProgram(L"a", L"Machine Tool", L"a.exe");
-    registry.addProgram(L"u", L"User Tool", L"u.exe", RegistrySource::CurrentUser);
-    registry.faults.fail("registry.open", 1);
-    refresh();
-    EXPECT_EQ(reporter.lines(), (std::vector<int>{104}));
-    ASSERT_EQ(list.rows.size(), 1u);
-    EXPECT_EQ(list.rows[0].text, L"User Tool");
-}
-
 TEST_F(RefreshListTest, FailedLowerCasingAtTheInstallerTestDerivesTheFileInstead) {
     registry.addProgram(L"m", L"Installer Thing", L"MsiExec.exe /X{1}");
     textCase.faults.fail("text.lower", 1);
