@@ -2,9 +2,23 @@
 
 #include <commctrl.h>
 
+#include "win32/base_window.h"
+
 namespace orv::win32 {
 
-Application::Application(HINSTANCE instance) : instance_(instance) {}
+int RunApplication(HINSTANCE instance, int showCommand, RandomSource& random) noexcept {
+    // Portable tools run from download folders: never load a DLL planted beside the executable.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    try {
+        Application application(instance, random);
+        return application.run(showCommand);
+    } catch (...) {
+        ReportUnexpectedFailure();
+        return 1;
+    }
+}
+
+Application::Application(HINSTANCE instance, RandomSource& random) : instance_(instance), random_(random) {}
 
 int Application::run(int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};

@@ -15,9 +15,13 @@
 
 namespace orv::win32 {
 
+// The program's entry, for a random source of its own: DLLs only from the system folder, then the
+// application until its window closes; a failure that escapes is reported. Answers the exit code.
+int RunApplication(HINSTANCE instance, int showCommand, RandomSource& random) noexcept;
+
 class Application {
 public:
-    explicit Application(HINSTANCE instance);
+    Application(HINSTANCE instance, RandomSource& random);
     // Creates the window, runs the start-up, shows the window and serves it until it closes.
     int run(int showCommand);
 
@@ -31,7 +35,7 @@ private:
     WindowsDialogs dialogs_;
     WindowsShell shell_;
     WindowsFiles files_;
-    WindowsRandomSource random_;
+    RandomSource& random_;
     MessageBoxReporter reporter_{dialogs_};
     MainWindowFrame window_;
     std::unique_ptr<Form1> form_;

@@ -178,6 +178,10 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
     seedProbes(10);
     ProgramUnderTest program;
     for (int position : {9, 2, 5}) program.clickCheckBox(position - 1);
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto rows = program.rows();
+        return rows.size() == 10 && rows[1].checked && rows[4].checked && rows[8].checked;
+    }, 10s));
     program.clickAndWait(kUninstall);
     EXPECT_TRUE(WaitUntil([&] { return startedIds().size() >= 3; }, 30s));
     EXPECT_EQ(startedIds(), (std::vector<std::string>{"2", "5", "9"}));

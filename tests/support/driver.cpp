@@ -100,7 +100,7 @@ std::wstring ExecutableFolder() {
 
 ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::milliseconds timeout,
                                    const std::wstring& workingDirectory) {
-    if (exePath.empty()) exePath = ExecutableFolder() + L"\\orvendale.exe";
+    if (exePath.empty()) exePath = ExecutableFolder() + kProgramUnderTest;
     std::wstring commandLine = L"\"" + exePath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
@@ -112,8 +112,9 @@ ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::millisecon
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;
-    // Start-up may show a report before the window appears: wait for either.
-    WaitUntil([&] { return mainWindow() != nullptr || !dialogs().empty() || !running(); }, timeout);
+    // The window exists, hidden, before start-up has run; it is shown when start-up is done. Start-up
+    // may show a report before that: wait for either.
+    WaitUntil([&] { return IsWindowVisible(mainWindow()) != FALSE || !dialogs().empty() || !running(); }, timeout);
 }
 
 HWND ProgramUnderTest::mainWindow() const {

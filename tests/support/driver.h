@@ -33,8 +33,10 @@ struct DialogContent {
     bool hasEdit = false;
 };
 
-// The folder that holds the running test executable (orvendale.exe is built beside it).
+// The folder that holds the running test executable (the program is built beside it).
 std::wstring ExecutableFolder();
+// The program as the tests start it: orvendale.exe without its occasional visit to the home page.
+inline constexpr wchar_t kProgramUnderTest[] = L"\\orvendale_under_test.exe";
 
 class ProgramUnderTest {
 public:

@@ -22,7 +22,7 @@ ProgramFolder::ProgramFolder(const std::wstring& name, bool withProgram) {
     path_ = std::wstring(temp) + name;
     remove();
     CreateDirectoryW(path_.c_str(), nullptr);
-    if (withProgram) putCopy(ExecutableFolder() + L"\\orvendale.exe", L"orvendale.exe");
+    if (withProgram) putCopy(ExecutableFolder() + kProgramUnderTest, L"orvendale.exe");
 }
 
 ProgramFolder::~ProgramFolder() {

@@ -54,7 +54,7 @@ TEST_F(BadInputTest, EveryValueTypeUnderBothNamesListsOnlyTextValues) {
             const std::wstring key = (inName ? L"name-" : L"command-") + std::to_wstring(type);
             const std::wstring other = inName ? kUninstallStringValue : kDisplayNameValue;
             entries.setRaw(key, inName ? kDisplayNameValue : kUninstallStringValue, type, bytes,
-                           type == REG_DWORD || type == REG_DWORD_BIG_ENDIAN ? 4 : sizeof(bytes));
+                           type == REG_DWORD || type == REG_DWORD_BIG_ENDIAN ? DWORD{4} : DWORD{sizeof(bytes)});
             entries.setString(key, other, inName ? L"x.exe" : L"Named " + key);
         }
     }
