@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "ports/dialogs.h"
 #include "registry_seed.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
@@ -29,6 +30,13 @@ inline double PeakMemoryMiB() {
     GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof(counters));
     return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
 }
+
+// Answers every input box with the empty text, as Cancel does, and shows no message.
+class SilentDialogs final : public Dialogs {
+public:
+    void showMessage(const std::wstring&, const std::wstring&, unsigned) override {}
+    std::wstring inputBox(const std::wstring&, const std::wstring&) override { return {}; }
+};
 
 // Lets the window paint whatever is pending, as the message loop would between commands.
 inline void Pump() {

@@ -9,19 +9,6 @@
 #include "win32/platform_services.h"
 #include "win32/registry_adapter.h"
 
-namespace orv::bench {
-namespace {
-
-// Answers every input box with the empty text, as Cancel does.
-class SilentDialogs final : public Dialogs {
-public:
-    void showMessage(const std::wstring&, const std::wstring&, unsigned) override {}
-    std::wstring inputBox(const std::wstring&, const std::wstring&) override { return {}; }
-};
-
-}  // namespace
-}  // namespace orv::bench
-
 int main() {
     using namespace orv;
     constexpr int kRows = 10000;

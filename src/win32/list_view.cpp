@@ -75,16 +75,15 @@ void ListViewProgramList::tickAll(bool ticked) {
     InvalidateRect(list_, nullptr, FALSE);
 }
 
-// While repainting is suspended rows are appended, and sorted once when it resumes.
+// While repainting is suspended rows are appended, and sorted once when it resumes. The control learns
+// the new count while it still does not redraw: told afterwards, it would repaint twice.
 void ListViewProgramList::setRedraw(bool enabled) {
     if (enabled == !suspended_) return;
     suspended_ = !enabled;
     rows_.deferSorting(suspended_);
+    if (enabled) showRowCount();
     SendMessageW(list_, WM_SETREDRAW, enabled ? TRUE : FALSE, 0);
-    if (enabled) {
-        showRowCount();
-        InvalidateRect(list_, nullptr, TRUE);
-    }
+    if (enabled) InvalidateRect(list_, nullptr, TRUE);
 }
 
 void ListViewProgramList::setColours(const ListColours& colours, std::optional<HeaderColours> header) {
