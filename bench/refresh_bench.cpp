@@ -69,7 +69,7 @@ public:
 private:
     class Key final : public RegistryKey {
     public:
-        Key(std::unique_ptr<RegistryKey> real, std::size_t& calls) : real_(std::move(real)), calls_(calls) {}
+        Key(std::unique_ptr<RegistryKey> real, std::size_t& counter) : real_(std::move(real)), calls_(counter) {}
         ~Key() override { ++calls_; }  // the close
         EnumerationResult subKeyName(std::uint32_t index, std::wstring& name) override {
             ++calls_;
