@@ -61,28 +61,20 @@ TEST_F(KeyboardE2e, TypedLettersFocusAndSelectTheRowTheyBegin) {
 TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelectionAndSaysSo) {
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
-    static std::set<LONG> changedRows;
-    static HWND list = nullptr;
-    list = program.list();
-    const HWINEVENTHOOK hook = SetWinEventHook(
-        EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-            if (window == list && object == OBJID_CLIENT) changedRows.insert(child);
-        },
-        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(hook, nullptr);
+    WinEventsHeard heard(program, EVENT_OBJECT_STATECHANGE);
     const auto rows = program.rows();
     for (int row : {0, 2, 3}) program.setRowState(row, LVIS_SELECTED, LVIS_SELECTED);
     program.setRowState(2, LVIS_FOCUSED, LVIS_FOCUSED);
     program.pressKeyInList(VK_SPACE);
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>{true, false, true, true, false}; }, 10s));
     const std::set<LONG> ticked = {rows[0].index + 1, rows[2].index + 1, rows[3].index + 1};
-    EXPECT_TRUE(WaitUntil([&] {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        return changedRows == ticked;
-    }, 10s));
-    UnhookWinEvent(hook);
+    EXPECT_TRUE(heard.waitFor([&](const auto& events) {
+        std::set<LONG> rowsHeard;
+        for (const auto& event : events) {
+            if (event.window == program.list()) rowsHeard.insert(event.child);
+        }
+        return rowsHeard == ticked;
+    }));
     program.pressKeyInList(VK_SPACE);
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
 }
@@ -152,22 +144,12 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
     }
 
     // Tab moves the focus from the list to the first button; a screen reader hears of it and finds it focused.
-    static HWND announced = nullptr;
-    const HWINEVENTHOOK hook = SetWinEventHook(
-        EVENT_OBJECT_FOCUS, EVENT_OBJECT_FOCUS, nullptr,
-        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
-            if (object == OBJID_CLIENT && child == CHILDID_SELF) announced = window;
-        },
-        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(hook, nullptr);
+    WinEventsHeard heard(program, EVENT_OBJECT_FOCUS);
     program.pressKeyInList(VK_TAB);
     const HWND uninstall = program.control(L"Uninstall Selected Entry From Computer");
-    EXPECT_TRUE(WaitUntil([&] {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        return announced == uninstall;
-    }, 10s));
-    UnhookWinEvent(hook);
+    EXPECT_TRUE(heard.waitFor([&](const auto& events) {
+        return !events.empty() && events.back().window == uninstall && events.back().child == CHILDID_SELF;
+    }));
     Accessible focused(uninstall);
     ASSERT_NE(focused.object, nullptr);
     VARIANT state;

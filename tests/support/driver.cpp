@@ -385,4 +385,36 @@ bool ProgramUnderTest::running() const {
     return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
 }
 
+namespace {
+
+// The hook's callback knows nothing of its caller: the one recorder alive says where events go.
+std::vector<WinEventsHeard::Event>* gHeard = nullptr;
+
+}  // namespace
+
+WinEventsHeard::WinEventsHeard(const ProgramUnderTest& program, DWORD event) {
+    gHeard = &heard_;
+    hook_ = SetWinEventHook(
+        event, event, nullptr,
+        [](HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+            if (object == OBJID_CLIENT && gHeard != nullptr) gHeard->push_back({window, child});
+        },
+        program.processId(), 0, WINEVENT_OUTOFCONTEXT);
+    if (hook_ == nullptr) throw std::runtime_error("could not listen to the program's WinEvents");
+}
+
+WinEventsHeard::~WinEventsHeard() {
+    UnhookWinEvent(hook_);
+    gHeard = nullptr;
+}
+
+bool WinEventsHeard::waitFor(const std::function<bool(const std::vector<Event>&)>& condition,
+                             std::chrono::milliseconds timeout) {
+    return WaitUntil([&] {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+        return condition(heard_);
+    }, timeout);
+}
+
 }  // namespace orv::e2e

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -119,6 +120,27 @@ public:
 private:
     std::vector<int> elements_;
     std::vector<COLORREF> saved_;
+};
+
+// What a screen reader hears of the program: each WinEvent of one kind that it raises for a window's
+// client object (OBJID_CLIENT), from when this is made until it goes. The events come as messages to
+// this thread, so waiting for them pumps its queue. One at a time.
+class WinEventsHeard {
+public:
+    struct Event {
+        HWND window;
+        LONG child;  // CHILDID_SELF, or a row counted from 1
+    };
+    WinEventsHeard(const ProgramUnderTest& program, DWORD event);
+    ~WinEventsHeard();
+    WinEventsHeard(const WinEventsHeard&) = delete;
+    WinEventsHeard& operator=(const WinEventsHeard&) = delete;
+    // Waits until what has been heard satisfies `condition`; false on timeout.
+    bool waitFor(const std::function<bool(const std::vector<Event>&)>& condition, std::chrono::milliseconds timeout = 10s);
+
+private:
+    HWINEVENTHOOK hook_ = nullptr;
+    std::vector<Event> heard_;
 };
 
 // A visible box (#32770) of any process with this title, or null.
