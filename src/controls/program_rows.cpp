@@ -1,6 +1,7 @@
 #include "controls/program_rows.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "ports/failure.h"
 
@@ -11,8 +12,9 @@ void ProgramRows::clear() {
     unsorted_ = false;
 }
 
-std::size_t ProgramRows::add(const std::wstring& text) {
-    Row row{text, {}, false, collation_.sortKey(text)};
+std::size_t ProgramRows::add(std::wstring text) {
+    std::string sortKey = collation_.sortKey(text);
+    Row row{std::move(text), {}, false, std::move(sortKey)};
     if (deferred_) {
         rows_.push_back(std::move(row));
         unsorted_ = true;
@@ -35,12 +37,21 @@ const std::wstring& ProgramRows::subItem(std::size_t row, int subItem) const {
     return at(row).subItems[SlotOf(subItem)];
 }
 
-void ProgramRows::setSubItem(std::size_t row, int subItem, const std::wstring& text) {
-    at(row).subItems[SlotOf(subItem)] = text;
+void ProgramRows::setSubItem(std::size_t row, int subItem, std::wstring text) {
+    at(row).subItems[SlotOf(subItem)] = std::move(text);
 }
 
 void ProgramRows::setAllChecked(bool checked) {
     for (auto& row : rows_) row.checked = checked;
+}
+
+bool ProgramRows::sameRows(const ProgramRows& other, std::size_t first, std::size_t last) const {
+    const auto begin = std::max<std::size_t>(first, 1) - 1;
+    const auto end = std::min(last, std::max(count(), other.count()));
+    if (begin >= end) return true;
+    if (end > count() || end > other.count()) return false;
+    const auto offset = static_cast<std::ptrdiff_t>(begin);
+    return std::equal(rows_.begin() + offset, rows_.begin() + static_cast<std::ptrdiff_t>(end), other.rows_.begin() + offset);
 }
 
 bool ProgramRows::ByName(const Row& a, const Row& b) {

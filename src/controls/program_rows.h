@@ -19,17 +19,19 @@ public:
     void clear();
     // Adds an unticked row where its name sorts and answers its position. While sorting is deferred the
     // row goes last, and all such rows are sorted at once when it resumes.
-    std::size_t add(const std::wstring& text);
+    std::size_t add(std::wstring text);
     void deferSorting(bool deferred);
 
     [[nodiscard]] std::size_t count() const { return rows_.size(); }
     [[nodiscard]] bool has(std::size_t row) const { return row >= 1 && row <= rows_.size(); }
     [[nodiscard]] const std::wstring& text(std::size_t row) const { return at(row).text; }
     [[nodiscard]] const std::wstring& subItem(std::size_t row, int subItem) const;
-    void setSubItem(std::size_t row, int subItem, const std::wstring& text);
+    void setSubItem(std::size_t row, int subItem, std::wstring text);
     [[nodiscard]] bool checked(std::size_t row) const { return at(row).checked; }
     void setChecked(std::size_t row, bool checked) { at(row).checked = checked; }
     void setAllChecked(bool checked);
+    // Whether rows `first` to `last` (those of them that either has) read and are ticked alike in both.
+    [[nodiscard]] bool sameRows(const ProgramRows& other, std::size_t first, std::size_t last) const;
 
 private:
     struct Row {
@@ -37,6 +39,7 @@ private:
         std::array<std::wstring, 3> subItems;  // sub-items 1 to 3
         bool checked = false;
         std::string sortKey;
+        bool operator==(const Row&) const = default;
     };
 
     static bool ByName(const Row& a, const Row& b);

@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "inventory/registry_text.h"
@@ -80,8 +81,8 @@ private:
         std::unique_ptr<RegistryKey> key;
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
-            for (const auto& name : subKeyNames(*key)) {
-                listEntry(*key, name);
+            for (auto& name : subKeyNames(*key)) {
+                listEntry(*key, std::move(name));
             }
         }
         trap_.step(178, [&] { key.reset(); });
@@ -92,10 +93,12 @@ private:
     // are kept (a name whose entry has gone since simply finds nothing to read), so no entry that stays
     // is missed.
     std::vector<std::wstring> subKeyNames(RegistryKey& key) {
-        std::vector<std::wstring> names;
-        std::set<std::wstring> seen;
         key.watchSubKeys();
-        for (int walk = 0; walk < kWalksWhileTheKeyChanges; ++walk) {
+        auto names = walkSubKeys(key);
+        if (!key.subKeysChanged()) return names;  // a walk of a key that held still names each entry once
+        std::set<std::wstring> seen;
+        std::erase_if(names, [&](const std::wstring& name) { return !seen.insert(name).second; });
+        for (int walk = 1; walk < kWalksWhileTheKeyChanges; ++walk) {
             for (auto& name : walkSubKeys(key)) {
                 if (seen.insert(name).second) names.push_back(std::move(name));
             }
@@ -140,7 +143,7 @@ private:
         }
     }
 
-    void listEntry(RegistryKey& uninstallKey, const std::wstring& name) {
+    void listEntry(RegistryKey& uninstallKey, std::wstring name) {
         std::wstring displayName;
         std::wstring command;
         std::wstring uninstallerFile;
@@ -158,20 +161,20 @@ private:
             return;  // no row for an entry without a name or a command
         }
         std::size_t row = 0;
-        trap_.step(132, [&] { row = ports_.list.add(displayName); });
-        trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, command); });
-        trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, name); });
-        fillUninstallerFile(row, uninstallerFile);
+        trap_.step(132, [&] { row = ports_.list.add(std::move(displayName)); });
+        trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, std::move(command)); });
+        trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, std::move(name)); });
+        fillUninstallerFile(row, std::move(uninstallerFile));
     }
 
     // The "FileExists" column: the file the command runs, or the marker for Windows Installer commands.
     // The "Uninstall" column keeps the command as read, rundll32 commands included.
     void fillUninstallerFile(std::size_t row, std::wstring uninstallerFile) {
         if (trap_.test(138, [&] { return !Contains(ports_.textCase.lower(uninstallerFile), L"msiexec.exe"); })) {
-            trap_.step(140, [&] { uninstallerFile = WithoutDoubleQuotes(uninstallerFile); });
+            trap_.step(140, [&] { uninstallerFile = WithoutDoubleQuotes(std::move(uninstallerFile)); });
             trap_.step(144, [&] { uninstallerFile = ports_.textCase.lower(uninstallerFile); });
             // Keeps the launcher's own extension out of the search below.
-            trap_.step(146, [&] { uninstallerFile = ReplaceAll(uninstallerFile, L"rundll32.exe", L"rundll32"); });
+            trap_.step(146, [&] { uninstallerFile = ReplaceAll(std::move(uninstallerFile), L"rundll32.exe", L"rundll32"); });
             std::size_t position = 0;
             trap_.step(150, [&] { position = PreferredExtensionPosition(uninstallerFile); });
             // The position counts from 1 and names the extension's dot, so the text up to the end of
@@ -182,7 +185,7 @@ private:
                     ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(uninstallerFile));
                 });
             } else {
-                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, uninstallerFile); });
+                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, std::move(uninstallerFile)); });
             }
         } else {
             trap_.step(170, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, kWindowsInstallerMarker); });

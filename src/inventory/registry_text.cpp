@@ -1,13 +1,16 @@
 #include "inventory/registry_text.h"
 
+#include <utility>
+
 namespace orv {
 
-std::optional<std::wstring> TextOfValue(const RegistryValue& value) {
+std::optional<std::wstring> TextOfValue(RegistryValue value) {
     if (value.type != kRegSz && value.type != kRegExpandSz) {
         return std::nullopt;
     }
     const auto end = value.units.find(L'\0');
-    return value.units.substr(0, end);
+    if (end != std::wstring::npos) value.units.resize(end);
+    return std::move(value.units);
 }
 
 std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName,
@@ -15,11 +18,11 @@ std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName,
     if (key == nullptr) {
         return fallback;
     }
-    const auto value = key->value(valueName);
+    auto value = key->value(valueName);
     if (!value) {
         return fallback;
     }
-    return TextOfValue(*value).value_or(fallback);
+    return TextOfValue(std::move(*value)).value_or(fallback);
 }
 
 std::wstring ExtractDrivePath(const std::wstring& text) {

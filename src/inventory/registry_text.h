@@ -10,7 +10,7 @@ namespace orv {
 
 // The text of a string-typed value (REG_SZ, REG_EXPAND_SZ, unexpanded), ending at its first NUL or at
 // the end of the data; nothing for any other type.
-std::optional<std::wstring> TextOfValue(const RegistryValue& value);
+std::optional<std::wstring> TextOfValue(RegistryValue value);
 
 // The value's text through a key that is already open (null: not open), or `fallback` when the key or
 // value cannot be read or the value is not a string.

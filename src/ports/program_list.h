@@ -16,8 +16,9 @@ public:
 
     virtual void clear() = 0;
     // Adds a row, unticked; answers the position it took (a sorting list may place it anywhere).
-    virtual std::size_t add(const std::wstring& text) = 0;
-    virtual void setSubItem(std::size_t row, int subItem, const std::wstring& text) = 0;
+    // The texts are taken by value: a caller that is done with one hands it over without a copy.
+    virtual std::size_t add(std::wstring text) = 0;
+    virtual void setSubItem(std::size_t row, int subItem, std::wstring text) = 0;
 
     virtual std::size_t count() = 0;
     virtual std::wstring text(std::size_t row) = 0;

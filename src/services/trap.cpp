@@ -6,7 +6,7 @@
 
 namespace orv {
 
-void Trap::step(int line, const std::function<void()>& body) {
+void Trap::step(int line, TrapBody<void> body) {
     try {
         body();
     } catch (const Failure& failure) {
@@ -16,7 +16,7 @@ void Trap::step(int line, const std::function<void()>& body) {
     }
 }
 
-bool Trap::test(int line, const std::function<bool()>& condition) {
+bool Trap::test(int line, TrapBody<bool> condition) {
     try {
         return condition();
     } catch (const Failure& failure) {

@@ -1,6 +1,7 @@
 #include "win32/list_view.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "controls/type_ahead.h"
 #include "ports/failure.h"
@@ -50,18 +51,21 @@ void ListViewProgramList::setColumnWidth(int column, int twips) {
 }
 
 void ListViewProgramList::clear() {
+    // While repainting is suspended the control still paints when it must (behind a report box, say),
+    // and then shows the rows it was last told of, until it is told of the new ones.
+    if (suspended_ && !shownRows_) shownRows_.emplace(std::move(rows_));
     rows_.clear();
     if (!suspended_) showRowCount();
 }
 
-std::size_t ListViewProgramList::add(const std::wstring& text) {
-    const std::size_t row = rows_.add(text);
+std::size_t ListViewProgramList::add(std::wstring text) {
+    const std::size_t row = rows_.add(std::move(text));
     if (!suspended_) showRowCount();
     return row;
 }
 
-void ListViewProgramList::setSubItem(std::size_t row, int subItem, const std::wstring& text) {
-    rows_.setSubItem(row, subItem, text);
+void ListViewProgramList::setSubItem(std::size_t row, int subItem, std::wstring text) {
+    rows_.setSubItem(row, subItem, std::move(text));
     if (!suspended_) repaintRow(row);
 }
 
@@ -75,15 +79,27 @@ void ListViewProgramList::tickAll(bool ticked) {
     InvalidateRect(list_, nullptr, FALSE);
 }
 
-// While repainting is suspended rows are appended, and sorted once when it resumes. The control learns
-// the new count while it still does not redraw: told afterwards, it would repaint twice.
+// While repainting is suspended rows are appended, and sorted once when it resumes; the control hears of
+// nothing until then. Its own switch (WM_SETREDRAW) is not needed for that, and switching it back on
+// redraws its scroll bars and every row even when a refresh found the same rows.
 void ListViewProgramList::setRedraw(bool enabled) {
     if (enabled == !suspended_) return;
     suspended_ = !enabled;
     rows_.deferSorting(suspended_);
-    if (enabled) showRowCount();
-    SendMessageW(list_, WM_SETREDRAW, enabled ? TRUE : FALSE, 0);
-    if (enabled) InvalidateRect(list_, nullptr, TRUE);
+    if (enabled) showChanges(std::exchange(shownRows_, std::nullopt));
+}
+
+// A new count repaints the whole list. With the same count only the rows in view can show a change, so
+// the list repaints when one of them reads or is ticked otherwise than the control last showed it.
+void ListViewProgramList::showChanges(const std::optional<ProgramRows>& shown) {
+    if (static_cast<std::size_t>(ListView_GetItemCount(list_)) != rows_.count()) {
+        showRowCount();
+        return;
+    }
+    const auto top = static_cast<std::size_t>(std::max(ListView_GetTopIndex(list_), 0)) + 1;
+    // One row more than fit whole: the one partly in view at the bottom.
+    const auto bottom = top + static_cast<std::size_t>(std::max(ListView_GetCountPerPage(list_), 0));
+    if (!shown || !shown->sameRows(rows_, top, bottom)) InvalidateRect(list_, nullptr, TRUE);
 }
 
 void ListViewProgramList::setColours(const ListColours& colours, std::optional<HeaderColours> header) {
@@ -116,13 +132,14 @@ void ListViewProgramList::repaintRow(std::size_t row) {
 }
 
 void ListViewProgramList::describe(NMLVDISPINFOW& request) const {
+    const ProgramRows& rows = shownRows_ ? *shownRows_ : rows_;
     LVITEMW& item = request.item;
-    if (item.iItem < 0 || !rows_.has(static_cast<std::size_t>(item.iItem) + 1)) return;
+    if (item.iItem < 0 || !rows.has(static_cast<std::size_t>(item.iItem) + 1)) return;
     const auto row = static_cast<std::size_t>(item.iItem) + 1;
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
         static const std::wstring kNoText;
-        const std::wstring& text = item.iSubItem == 0                         ? rows_.text(row)
-                                   : item.iSubItem >= 1 && item.iSubItem <= 3 ? rows_.subItem(row, item.iSubItem)
+        const std::wstring& text = item.iSubItem == 0                         ? rows.text(row)
+                                   : item.iSubItem >= 1 && item.iSubItem <= 3 ? rows.subItem(row, item.iSubItem)
                                                                               : kNoText;
         const auto copied = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
         std::copy_n(text.c_str(), copied, item.pszText);
@@ -130,7 +147,7 @@ void ListViewProgramList::describe(NMLVDISPINFOW& request) const {
     }
     if ((item.mask & LVIF_STATE) != 0) {
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
-                     INDEXTOSTATEIMAGEMASK(rows_.checked(row) ? kCheckedImage : kUncheckedImage);
+                     INDEXTOSTATEIMAGEMASK(rows.checked(row) ? kCheckedImage : kUncheckedImage);
         item.stateMask |= LVIS_STATEIMAGEMASK;
     }
 }

@@ -39,8 +39,8 @@ public:
     void addColumn(const std::wstring& header) override;
     void setColumnWidth(int column, int twips) override;
     void clear() override;
-    std::size_t add(const std::wstring& text) override;
-    void setSubItem(std::size_t row, int subItem, const std::wstring& text) override;
+    std::size_t add(std::wstring text) override;
+    void setSubItem(std::size_t row, int subItem, std::wstring text) override;
     std::size_t count() override { return rows_.count(); }
     std::wstring text(std::size_t row) override { return rows_.text(row); }
     std::wstring subItem(std::size_t row, int subItem) override { return rows_.subItem(row, subItem); }
@@ -60,6 +60,7 @@ private:
     void tickAll(bool ticked) override;
 
     void showRowCount();
+    void showChanges(const std::optional<ProgramRows>& shown);
     void repaintRow(std::size_t row);
     void describe(NMLVDISPINFOW& request) const;
     LRESULT find(const NMLVFINDITEMW& request);
@@ -68,6 +69,7 @@ private:
     std::function<int(int)> twipsToPixels_;
     TextCase& textCase_;
     ProgramRows rows_;
+    std::optional<ProgramRows> shownRows_;  // the rows the control shows while a rebuild is suspended
     bool suspended_ = false;
     ListCheckBoxes checkBoxes_{list_, *this};
     HeaderPainter headerPainter_{list_};

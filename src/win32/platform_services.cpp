@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <vector>
 
@@ -44,11 +45,16 @@ std::wstring WindowsTextCase::lower(const std::wstring& text) {
     return result;
 }
 
-// The user's collation, as Windows' own list of programs sorts.
+// The user's collation, as Windows' own list of programs sorts. Most names' keys fit the buffer on the
+// stack, which spares a first call that only asks for the size.
 std::string WindowsCollation::sortKey(const std::wstring& text) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = static_cast<int>(text.size());
-    const int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
+    std::array<char, 512> small{};
+    int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(small.data()),
+                              static_cast<int>(small.size()), nullptr, nullptr, 0);
+    if (bytes > 0) return {small.data(), static_cast<std::size_t>(bytes)};
+    bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
     if (bytes <= 0) return {};
     std::string key(static_cast<std::size_t>(bytes), '\0');
     LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes,

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <array>
+
 #include "ports/failure.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
@@ -58,24 +60,25 @@ public:
     }
 
     std::optional<RegistryValue> value(const std::wstring& valueName) override {
-        // Most values fit the first buffer, so a read usually costs one call; a value that grew between
-        // the size answer and the read is asked for again.
-        std::wstring units(256, L'\0');
-        for (;;) {
-            DWORD type = 0;
-            auto bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
-            const LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
-                                                    reinterpret_cast<BYTE*>(units.data()), &bytes);
-            if (status == ERROR_MORE_DATA) {
-                units.assign(bytes / sizeof(wchar_t) + 1, L'\0');
-                continue;
-            }
-            if (status != ERROR_SUCCESS) {
-                return std::nullopt;
-            }
-            units.resize(bytes / sizeof(wchar_t));
-            return RegistryValue{type, std::move(units)};
+        // Most values fit the buffer on the stack: one call, and the text takes only its own size. A
+        // longer one is read again into a buffer of the size the registry answered, and once more if it
+        // grew in between.
+        std::array<wchar_t, kMaxKeyNameLength> small{};
+        DWORD type = 0;
+        auto bytes = static_cast<DWORD>(sizeof(small));
+        LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                          reinterpret_cast<BYTE*>(small.data()), &bytes);
+        if (status == ERROR_SUCCESS) return RegistryValue{type, std::wstring(small.data(), bytes / sizeof(wchar_t))};
+        std::wstring units;
+        while (status == ERROR_MORE_DATA) {
+            units.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+            bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+            status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+                                      reinterpret_cast<BYTE*>(units.data()), &bytes);
         }
+        if (status != ERROR_SUCCESS) return std::nullopt;
+        units.resize(bytes / sizeof(wchar_t));
+        return RegistryValue{type, std::move(units)};
     }
 
 private:

@@ -287,8 +287,20 @@ protected:
 };
 
 // The order itself is the row store's; here, that the control shows what the store holds, and only
-// once repainting resumes.
+// once repainting resumes. A rebuild shows the rows it replaces until it is done, and repaints the list
+// only when a row in view changed.
 TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes) {
+    window.showCentred(SW_SHOWNORMAL);
+    const auto rebuildRepaints = [&](const wchar_t* key) {
+        ValidateRect(window.list(), nullptr);
+        programList->setRedraw(false);
+        programList->clear();
+        programList->setSubItem(programList->add(L"Zeta"), 3, key);
+        EXPECT_EQ(controlText(0, 0), L"alpha");
+        programList->add(L"alpha");
+        programList->setRedraw(true);
+        return GetUpdateRect(window.list(), nullptr, FALSE) != FALSE;
+    };
     programList->setRedraw(false);
     programList->setSubItem(programList->add(L"Zeta"), 3, L"key");
     programList->add(L"alpha");
@@ -298,6 +310,9 @@ TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes)
     EXPECT_EQ(controlText(0, 0), L"alpha");
     EXPECT_EQ(controlText(1, 3), L"key");
     EXPECT_EQ(controlText(1, 7), L"");
+    EXPECT_FALSE(rebuildRepaints(L"key"));
+    EXPECT_TRUE(rebuildRepaints(L"new key"));
+    EXPECT_EQ(controlText(1, 3), L"new key");
 }
 
 TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {

@@ -104,10 +104,13 @@ TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
     entries.setRaw(L"odd", L"Unterminated", REG_SZ, unterminated, sizeof(unterminated));
     const std::wstring longText(40000, L'w');
     entries.setString(L"odd", L"Long", longText);
+    const std::wstring justOverTheFirstRead(256, L'e');  // with its terminator, two bytes more than it holds
+    entries.setString(L"odd", L"Edge", justOverTheFirstRead);
     const auto key = registry.open(RegistrySource::CurrentUser, path, KeyAccess::QueryValues);
     EXPECT_EQ(ReadRegistryString(key.get(), L"Empty", L"def"), L"");
     EXPECT_EQ(ReadRegistryString(key.get(), L"Unterminated", L"def"), L"NoTerm");
     EXPECT_EQ(ReadRegistryString(key.get(), L"Long", L"def"), longText);
+    EXPECT_EQ(ReadRegistryString(key.get(), L"Edge", L"def"), justOverTheFirstRead);
     EXPECT_EQ(ReadRegistryString(key.get(), L"Missing", L"def"), L"def");
     EXPECT_EQ(registry.open(RegistrySource::CurrentUser, path + L"\\nowhere", KeyAccess::QueryValues), nullptr);
 }
@@ -215,6 +218,14 @@ TEST(PlatformTextCase, LowersAccentedAndNonLatinCapitals) {
     EXPECT_EQ(textCase.lower(L"PHOTO \u00c9DITEUR \u0424\u041e\u0422\u041e \u0391\u0392\u0393"),
               L"photo \u00e9diteur \u0444\u043e\u0442\u043e \u03b1\u03b2\u03b3");
     EXPECT_EQ(textCase.lower(L""), L"");
+}
+
+TEST(PlatformCollation, NamesTooLongForTheQuickKeySortAsTheShortOnes) {
+    WindowsCollation collation;
+    const std::wstring longName = L"b" + std::wstring(400, L'x');
+    EXPECT_LT(collation.sortKey(L"A"), collation.sortKey(longName));
+    EXPECT_LT(collation.sortKey(longName), collation.sortKey(L"c"));
+    EXPECT_EQ(collation.sortKey(L"B" + std::wstring(400, L'X')), collation.sortKey(longName));
 }
 
 }  // namespace
