@@ -107,11 +107,13 @@ double Median(std::vector<double> samples) {
 
 // What a refresh does beyond reading the registry, each part on its own: the names' sort keys, the
 // two letter-case mappings of each command, storing the rows (sort keys included), and showing them.
+// The rows stored are those of a refresh after one program was removed: a list that changed, so the
+// control learns a new count and repaints (a refresh that finds the same rows repaints nothing).
 void PrintWhereTheRestGoes(ShownList& shown, int count) {
     win32::WindowsCollation collation;
     win32::WindowsTextCase textCase;
     std::vector<std::wstring> names;
-    for (int i = 0; i < count; ++i) names.push_back(L"Bench Program " + std::to_wstring((i * 7919) % count));
+    for (int i = 1; i < count; ++i) names.push_back(L"Bench Program " + std::to_wstring((i * 7919) % count));
     const std::wstring command = L"\"C:\\Program Files\\Bench 1\\unins000.exe\" /SILENT";
     const double sortKeys = SecondsFor([&] {
         for (const auto& name : names) collation.sortKey(name);
@@ -130,8 +132,8 @@ void PrintWhereTheRestGoes(ShownList& shown, int count) {
     });
     const double sorting = SecondsFor([&] { list.setRedraw(true); });
     const double painting = SecondsFor([&] { Pump(); });
-    std::printf("        beyond the registry: sort keys %.3f s, letter case %.3f s, storing the rows %.3f s "
-                "(sort keys included), sorting and showing them %.3f s, painting the list %.3f s\n",
+    std::printf("        beyond the registry, when the list changed: sort keys %.3f s, letter case %.3f s, storing the "
+                "rows %.3f s (sort keys included), sorting and showing them %.3f s, painting the list %.3f s\n",
                 sortKeys, caseMapping, storing, sorting, painting);
 }
 
