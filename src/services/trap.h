@@ -29,7 +29,7 @@ template <class Result>
 class TrapBody {
 public:
     template <class Body>
-        requires(!std::is_same_v<std::remove_cvref_t<Body>, TrapBody> && std::is_invocable_r_v<Result, const Body&>)
+        requires(!std::is_same_v<Body, TrapBody> && std::is_invocable_r_v<Result, const Body&>)
     // Not explicit: a step takes its lambda as it is written.
     TrapBody(const Body& body) noexcept
         : body_(std::addressof(body)),
