@@ -1,44 +1,88 @@
 #include "controls/program_rows.h"
 
 #include <algorithm>
-#include <utility>
+#include <bit>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 
 #include "ports/failure.h"
 
 namespace orv {
+namespace {
+
+// Eight key bytes as one number that orders as the bytes do.
+std::uint64_t BigEndianWord(const char* bytes) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, bytes, sizeof word);
+    if constexpr (std::endian::native == std::endian::big) return word;
+#if defined(_MSC_VER)
+    return _byteswap_uint64(word);
+#else
+    return __builtin_bswap64(word);
+#endif
+}
+
+// The byte order of two keys, eight bytes at a time. The keys of similar names share long beginnings
+// ("Microsoft Visual C++ 20..."), and this halves the time of a sort against the C runtime's memcmp.
+bool KeyLess(std::string_view a, std::string_view b) {
+    const std::size_t common = std::min(a.size(), b.size());
+    std::size_t at = 0;
+    for (; at + 8 <= common; at += 8) {
+        const std::uint64_t left = BigEndianWord(a.data() + at);
+        const std::uint64_t right = BigEndianWord(b.data() + at);
+        if (left != right) return left < right;
+    }
+    return a.substr(at) < b.substr(at);
+}
+
+}  // namespace
 
 void ProgramRows::clear() {
+    texts_.clear();
+    sortKeys_.clear();
     rows_.clear();
     unsorted_ = false;
 }
 
-std::size_t ProgramRows::add(std::wstring text) {
-    std::string sortKey = collation_.sortKey(text);
-    Row row{std::move(text), {}, false, std::move(sortKey)};
+std::size_t ProgramRows::add(std::wstring_view text) {
+    Row row;
+    row.sortKey.start = sortKeys_.size();
+    collation_->appendSortKey(text, sortKeys_);
+    row.sortKey.length = sortKeys_.size() - row.sortKey.start;
+    row.texts[0] = keep(text);  // last: the text may lie in the block that keeping it moves
     if (deferred_) {
-        rows_.push_back(std::move(row));
+        rows_.push_back(row);
         unsorted_ = true;
         return rows_.size();
     }
-    const auto place = std::upper_bound(rows_.begin(), rows_.end(), row, &ByName);
+    const auto place =
+        std::upper_bound(rows_.begin(), rows_.end(), row, [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
     const auto index = static_cast<std::size_t>(place - rows_.begin());
-    rows_.insert(place, std::move(row));
+    rows_.insert(place, row);
     return index + 1;
 }
 
 void ProgramRows::deferSorting(bool deferred) {
     deferred_ = deferred;
     if (deferred_ || !unsorted_) return;
-    std::stable_sort(rows_.begin(), rows_.end(), &ByName);
+    std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
     unsorted_ = false;
 }
 
-const std::wstring& ProgramRows::subItem(std::size_t row, int subItem) const {
-    return at(row).subItems[SlotOf(subItem)];
+std::wstring_view ProgramRows::subItem(std::size_t row, int subItem) const {
+    return textAt(at(row).texts[SlotOf(subItem)]);
 }
 
-void ProgramRows::setSubItem(std::size_t row, int subItem, std::wstring text) {
-    at(row).subItems[SlotOf(subItem)] = std::move(text);
+// A text no longer than the one it replaces takes its place; a longer one goes after all the others.
+void ProgramRows::setSubItem(std::size_t row, int subItem, std::wstring_view text) {
+    Span& span = at(row).texts[SlotOf(subItem)];
+    if (text.size() <= span.length) {
+        texts_.replace(span.start, text.size(), text);
+        span.length = text.size();
+    } else {
+        span = keep(text);
+    }
 }
 
 void ProgramRows::setAllChecked(bool checked) {
@@ -50,12 +94,29 @@ bool ProgramRows::sameRows(const ProgramRows& other, std::size_t first, std::siz
     const auto end = std::min(last, std::max(count(), other.count()));
     if (begin >= end) return true;
     if (end > count() || end > other.count()) return false;
-    const auto offset = static_cast<std::ptrdiff_t>(begin);
-    return std::equal(rows_.begin() + offset, rows_.begin() + static_cast<std::ptrdiff_t>(end), other.rows_.begin() + offset);
+    for (auto index = begin; index < end; ++index) {
+        if (!sameRow(rows_[index], other, other.rows_[index])) return false;
+    }
+    return true;
 }
 
-bool ProgramRows::ByName(const Row& a, const Row& b) {
-    return a.sortKey < b.sortKey;
+ProgramRows::Span ProgramRows::keep(std::wstring_view text) {
+    const Span span{texts_.size(), text.size()};
+    texts_.append(text);
+    return span;
+}
+
+bool ProgramRows::sortsBefore(const Row& a, const Row& b) const {
+    const std::string_view keys = sortKeys_;
+    return KeyLess(keys.substr(a.sortKey.start, a.sortKey.length), keys.substr(b.sortKey.start, b.sortKey.length));
+}
+
+bool ProgramRows::sameRow(const Row& mine, const ProgramRows& other, const Row& theirs) const {
+    if (mine.checked != theirs.checked) return false;
+    for (std::size_t slot = 0; slot < mine.texts.size(); ++slot) {
+        if (textAt(mine.texts[slot]) != other.textAt(theirs.texts[slot])) return false;
+    }
+    return true;
 }
 
 std::size_t ProgramRows::IndexOf(std::size_t row) const {
@@ -65,7 +126,7 @@ std::size_t ProgramRows::IndexOf(std::size_t row) const {
 
 std::size_t ProgramRows::SlotOf(int subItem) {
     if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
-    return static_cast<std::size_t>(subItem - 1);
+    return static_cast<std::size_t>(subItem);
 }
 
 }  // namespace orv

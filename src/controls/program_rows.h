@@ -1,11 +1,16 @@
 // The rows of the program list: each a name with three sub-items and a tick, kept sorted by name as
 // Windows' own list of programs is (ignoring case; equal names keep the order they came in). Rows are
 // counted from 1; asking for a row or sub-item that is not there throws Failure.
+//
+// The texts and sort keys of all rows lie one after another in two blocks, rather than in strings of
+// their own: a list of thousands of rows is built, sorted and let go with a handful of allocations,
+// and clearing it keeps the room for the next rows.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "ports/collation.h"
@@ -14,19 +19,19 @@ namespace orv {
 
 class ProgramRows {
 public:
-    explicit ProgramRows(Collation& collation) : collation_(collation) {}
+    explicit ProgramRows(Collation& collation) : collation_(&collation) {}
 
     void clear();
     // Adds an unticked row where its name sorts and answers its position. While sorting is deferred the
     // row goes last, and all such rows are sorted at once when it resumes.
-    std::size_t add(std::wstring text);
+    std::size_t add(std::wstring_view text);
     void deferSorting(bool deferred);
 
     [[nodiscard]] std::size_t count() const { return rows_.size(); }
     [[nodiscard]] bool has(std::size_t row) const { return row >= 1 && row <= rows_.size(); }
-    [[nodiscard]] const std::wstring& text(std::size_t row) const { return at(row).text; }
-    [[nodiscard]] const std::wstring& subItem(std::size_t row, int subItem) const;
-    void setSubItem(std::size_t row, int subItem, std::wstring text);
+    [[nodiscard]] std::wstring_view text(std::size_t row) const { return textAt(at(row).texts[0]); }
+    [[nodiscard]] std::wstring_view subItem(std::size_t row, int subItem) const;
+    void setSubItem(std::size_t row, int subItem, std::wstring_view text);
     [[nodiscard]] bool checked(std::size_t row) const { return at(row).checked; }
     void setChecked(std::size_t row, bool checked) { at(row).checked = checked; }
     void setAllChecked(bool checked);
@@ -34,21 +39,29 @@ public:
     [[nodiscard]] bool sameRows(const ProgramRows& other, std::size_t first, std::size_t last) const;
 
 private:
+    // Where a text lies in `texts_`, or a key in `sortKeys_`.
+    struct Span {
+        std::size_t start = 0;
+        std::size_t length = 0;
+    };
     struct Row {
-        std::wstring text;
-        std::array<std::wstring, 3> subItems;  // sub-items 1 to 3
+        std::array<Span, 4> texts;  // the name, then sub-items 1 to 3
+        Span sortKey;
         bool checked = false;
-        std::string sortKey;
-        bool operator==(const Row&) const = default;
     };
 
-    static bool ByName(const Row& a, const Row& b);
+    Span keep(std::wstring_view text);
+    [[nodiscard]] std::wstring_view textAt(Span span) const { return std::wstring_view(texts_).substr(span.start, span.length); }
+    [[nodiscard]] bool sortsBefore(const Row& a, const Row& b) const;
+    [[nodiscard]] bool sameRow(const Row& mine, const ProgramRows& other, const Row& theirs) const;
     [[nodiscard]] std::size_t IndexOf(std::size_t row) const;
     Row& at(std::size_t row) { return rows_[IndexOf(row)]; }
     [[nodiscard]] const Row& at(std::size_t row) const { return rows_[IndexOf(row)]; }
     static std::size_t SlotOf(int subItem);
 
-    Collation& collation_;
+    Collation* collation_;
+    std::wstring texts_;    // every row's texts, one after another
+    std::string sortKeys_;  // every row's sort key, one after another
     std::vector<Row> rows_;
     bool deferred_ = false;
     bool unsorted_ = false;

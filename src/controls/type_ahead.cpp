@@ -3,12 +3,12 @@
 namespace orv {
 
 std::optional<std::size_t> FindRow(TextCase& textCase, std::size_t rowCount,
-                                   const std::function<const std::wstring&(std::size_t)>& nameAt,
+                                   const std::function<std::wstring_view(std::size_t)>& nameAt,
                                    const RowSearch& search) {
     if (search.text.empty() || rowCount == 0) return std::nullopt;
     const std::wstring sought = textCase.lower(search.text);
     const auto matches = [&](std::size_t row) {
-        const std::wstring& name = nameAt(row);
+        const std::wstring_view name = nameAt(row);
         if (search.prefix ? name.size() < sought.size() : name.size() != sought.size()) return false;
         // Only as much of the name is lowered as the comparison needs.
         return textCase.lower(name.substr(0, sought.size())) == sought;

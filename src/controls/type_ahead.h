@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ports/text_case.h"
 
@@ -20,7 +21,7 @@ struct RowSearch {
 // The first row from `start` on whose name matches, ignoring case; nothing when none does or the text
 // is empty.
 std::optional<std::size_t> FindRow(TextCase& textCase, std::size_t rowCount,
-                                   const std::function<const std::wstring&(std::size_t)>& nameAt,
+                                   const std::function<std::wstring_view(std::size_t)>& nameAt,
                                    const RowSearch& search);
 
 }  // namespace orv

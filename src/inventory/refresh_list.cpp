@@ -27,16 +27,10 @@ bool Contains(const std::wstring& text, std::wstring_view part) {
     return text.find(part) != std::wstring::npos;
 }
 
-std::wstring WithoutDoubleQuotes(std::wstring text) {
-    std::erase(text, L'"');
-    return text;
-}
-
-std::wstring ReplaceAll(std::wstring text, std::wstring_view from, std::wstring_view to) {
+void ReplaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to) {
     for (auto at = text.find(from); at != std::wstring::npos; at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
     }
-    return text;
 }
 
 // 1-based position of the first ".exe"; failing that of the first ".inf"; failing that of the first
@@ -61,6 +55,24 @@ std::wstring SourceName(RegistrySource source) {
     return kUninstallKey;
 }
 
+// The names of a walk, one after another in one text: thousands of them cost a handful of allocations.
+class KeyNames {
+public:
+    void add(std::wstring_view name) {
+        text_.append(name);
+        ends_.push_back(text_.size());
+    }
+    [[nodiscard]] std::size_t size() const { return ends_.size(); }
+    [[nodiscard]] std::wstring_view operator[](std::size_t at) const {
+        const std::size_t start = at == 0 ? 0 : ends_[at - 1];
+        return std::wstring_view(text_).substr(start, ends_[at] - start);
+    }
+
+private:
+    std::wstring text_;
+    std::vector<std::size_t> ends_;
+};
+
 class RefreshRun {
 public:
     explicit RefreshRun(const InventoryPorts& ports)
@@ -81,8 +93,9 @@ private:
         std::unique_ptr<RegistryKey> key;
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
-            for (auto& name : subKeyNames(*key)) {
-                listEntry(*key, std::move(name));
+            const KeyNames names = subKeyNames(*key);
+            for (std::size_t at = 0; at < names.size(); ++at) {
+                listEntry(*key, names[at]);
             }
         }
         trap_.step(178, [&] { key.reset(); });
@@ -92,42 +105,46 @@ private:
     // a sub-key was added or removed during a walk the key is walked again, and the names of all walks
     // are kept (a name whose entry has gone since simply finds nothing to read), so no entry that stays
     // is missed.
-    std::vector<std::wstring> subKeyNames(RegistryKey& key) {
+    KeyNames subKeyNames(RegistryKey& key) {
         key.watchSubKeys();
-        auto names = walkSubKeys(key);
+        KeyNames names;
+        walkSubKeys(key, names);
         if (!key.subKeysChanged()) return names;  // a walk of a key that held still names each entry once
-        std::set<std::wstring> seen;
-        std::erase_if(names, [&](const std::wstring& name) { return !seen.insert(name).second; });
-        for (int walk = 1; walk < kWalksWhileTheKeyChanges; ++walk) {
-            for (auto& name : walkSubKeys(key)) {
-                if (seen.insert(name).second) names.push_back(std::move(name));
+        std::set<std::wstring, std::less<>> seen;
+        KeyNames kept;
+        const auto keepUnseen = [&](const KeyNames& walked) {
+            for (std::size_t at = 0; at < walked.size(); ++at) {
+                if (seen.emplace(walked[at]).second) kept.add(walked[at]);
             }
+        };
+        keepUnseen(names);
+        for (int walk = 1; walk < kWalksWhileTheKeyChanges; ++walk) {
+            KeyNames again;
+            walkSubKeys(key, again);
+            keepUnseen(again);
             if (!key.subKeysChanged()) break;
         }
-        return names;
+        return kept;
     }
 
-    std::vector<std::wstring> walkSubKeys(RegistryKey& key) {
-        std::vector<std::wstring> names;
+    void walkSubKeys(RegistryKey& key, KeyNames& names) {
         std::uint32_t index = 0;
         // Walk while the last enumeration found a sub-key or could not read one.
         bool more = true;
         int unreadableInARow = 0;
+        std::wstring name;  // the adapter gives every name room enough, up to the registry's 255 characters
         while (more) {
-            // The adapter gives every name room enough, up to the registry's 255 characters.
             std::optional<EnumerationResult> result;
-            std::wstring name;
             trap_.step(114, [&] { result = readSubKeyName(key, index, name); });
             if (result == EnumerationResult::Found) {
                 unreadableInARow = 0;
-                names.push_back(std::move(name));
+                names.add(name);
             } else if (result == EnumerationResult::NoMoreItems ||
                        ++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
                 more = false;
             }
             trap_.step(176, [&] { ++index; });
         }
-        return names;
     }
 
     // The first index of a source that cannot be read is reported; later ones in the same source are
@@ -143,49 +160,58 @@ private:
         }
     }
 
-    void listEntry(RegistryKey& uninstallKey, std::wstring name) {
-        std::wstring displayName;
-        std::wstring command;
-        std::wstring uninstallerFile;
+    void listEntry(RegistryKey& uninstallKey, std::wstring_view name) {
+        keyName_.assign(name);
+        std::wstring_view displayName;  // these two lie in the value buffers
+        std::wstring_view command;
         {
             // One open key serves all reads of the entry.
             std::unique_ptr<RegistryKey> entry;
             trap_.step(122, [&] {
-                entry = uninstallKey.openSubKey(name);
-                displayName = ReadRegistryString(entry.get(), kDisplayNameValue, L"");
+                entry = uninstallKey.openSubKey(keyName_);
+                displayName = ReadRegistryString(entry.get(), kDisplayNameValue, displayNameValue_).value_or(L"");
             });
-            trap_.step(124, [&] { command = ReadRegistryString(entry.get(), kUninstallStringValue, L""); });
-            trap_.step(126, [&] { uninstallerFile = command; });
+            trap_.step(124, [&] {
+                command = ReadRegistryString(entry.get(), kUninstallStringValue, commandValue_).value_or(L"");
+            });
+            trap_.step(126, [&] { uninstallerFile_.assign(command); });
         }
         if (trap_.test(128, [&] { return displayName.empty() || command.empty(); })) {
             return;  // no row for an entry without a name or a command
         }
         std::size_t row = 0;
-        trap_.step(132, [&] { row = ports_.list.add(std::move(displayName)); });
-        trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, std::move(command)); });
-        trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, std::move(name)); });
-        fillUninstallerFile(row, std::move(uninstallerFile));
+        trap_.step(132, [&] { row = ports_.list.add(displayName); });
+        trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, command); });
+        trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, name); });
+        fillUninstallerFile(row);
     }
 
     // The "FileExists" column: the file the command runs, or the marker for Windows Installer commands.
-    // The "Uninstall" column keeps the command as read, rundll32 commands included.
-    void fillUninstallerFile(std::size_t row, std::wstring uninstallerFile) {
-        if (trap_.test(138, [&] { return !Contains(ports_.textCase.lower(uninstallerFile), L"msiexec.exe"); })) {
-            trap_.step(140, [&] { uninstallerFile = WithoutDoubleQuotes(std::move(uninstallerFile)); });
-            trap_.step(144, [&] { uninstallerFile = ports_.textCase.lower(uninstallerFile); });
+    // The "Uninstall" column keeps the command as read, rundll32 commands included. The file is cut
+    // out of the command in place.
+    void fillUninstallerFile(std::size_t row) {
+        std::wstring& file = uninstallerFile_;
+        TextCase& textCase = ports_.textCase;
+        if (trap_.test(138, [&] {
+                textCase.lowerInto(file, lowered_);
+                return !Contains(lowered_, L"msiexec.exe");
+            })) {
+            trap_.step(140, [&] { std::erase(file, L'"'); });
+            trap_.step(144, [&] {
+                textCase.lowerInto(file, lowered_);
+                file.swap(lowered_);
+            });
             // Keeps the launcher's own extension out of the search below.
-            trap_.step(146, [&] { uninstallerFile = ReplaceAll(std::move(uninstallerFile), L"rundll32.exe", L"rundll32"); });
+            trap_.step(146, [&] { ReplaceAll(file, L"rundll32.exe", L"rundll32"); });
             std::size_t position = 0;
-            trap_.step(150, [&] { position = PreferredExtensionPosition(uninstallerFile); });
+            trap_.step(150, [&] { position = PreferredExtensionPosition(file); });
             // The position counts from 1 and names the extension's dot, so the text up to the end of
             // the three letters after it is position + 3 long.
-            trap_.step(160, [&] { uninstallerFile.resize(std::min(uninstallerFile.size(), position + 3)); });
-            if (trap_.test(162, [&] { return Contains(uninstallerFile, L"rundll32"); })) {
-                trap_.step(164, [&] {
-                    ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(uninstallerFile));
-                });
+            trap_.step(160, [&] { file.resize(std::min(file.size(), position + 3)); });
+            if (trap_.test(162, [&] { return Contains(file, L"rundll32"); })) {
+                trap_.step(164, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, ExtractDrivePath(file)); });
             } else {
-                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, std::move(uninstallerFile)); });
+                trap_.step(168, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, file); });
             }
         } else {
             trap_.step(170, [&] { ports_.list.setSubItem(row, kUninstallerFileItem, kWindowsInstallerMarker); });
@@ -196,6 +222,12 @@ private:
     Trap trap_;
     RegistrySource source_ = RegistrySource::Machine64;
     bool unreadableReported_ = false;
+    // Room for each entry's texts, kept from one entry to the next.
+    std::wstring keyName_;
+    RegistryValue displayNameValue_;
+    RegistryValue commandValue_;
+    std::wstring uninstallerFile_;
+    std::wstring lowered_;
 };
 
 }  // namespace

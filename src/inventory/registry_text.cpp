@@ -1,28 +1,21 @@
 #include "inventory/registry_text.h"
 
-#include <utility>
-
 namespace orv {
 
-std::optional<std::wstring> TextOfValue(RegistryValue value) {
+std::optional<std::wstring_view> TextOfValue(const RegistryValue& value) {
     if (value.type != kRegSz && value.type != kRegExpandSz) {
         return std::nullopt;
     }
-    const auto end = value.units.find(L'\0');
-    if (end != std::wstring::npos) value.units.resize(end);
-    return std::move(value.units);
+    const std::wstring_view units = value.units;
+    return units.substr(0, units.find(L'\0'));
 }
 
-std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName,
-                                const std::wstring& fallback) {
-    if (key == nullptr) {
-        return fallback;
+std::optional<std::wstring_view> ReadRegistryString(RegistryKey* key, const wchar_t* valueName,
+                                                    RegistryValue& buffer) {
+    if (key == nullptr || !key->value(valueName, buffer)) {
+        return std::nullopt;
     }
-    auto value = key->value(valueName);
-    if (!value) {
-        return fallback;
-    }
-    return TextOfValue(std::move(*value)).value_or(fallback);
+    return TextOfValue(buffer);
 }
 
 std::wstring ExtractDrivePath(const std::wstring& text) {

@@ -3,18 +3,20 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "ports/registry.h"
 
 namespace orv {
 
 // The text of a string-typed value (REG_SZ, REG_EXPAND_SZ, unexpanded), ending at its first NUL or at
-// the end of the data; nothing for any other type.
-std::optional<std::wstring> TextOfValue(RegistryValue value);
+// the end of the data; nothing for any other type. The text lies in `value`.
+std::optional<std::wstring_view> TextOfValue(const RegistryValue& value);
 
-// The value's text through a key that is already open (null: not open), or `fallback` when the key or
-// value cannot be read or the value is not a string.
-std::wstring ReadRegistryString(RegistryKey* key, const std::wstring& valueName, const std::wstring& fallback);
+// The value's text through a key that is already open (null: not open), read into `buffer`; nothing
+// when the key or value cannot be read or the value is not a string. The text lies in `buffer`.
+std::optional<std::wstring_view> ReadRegistryString(RegistryKey* key, const wchar_t* valueName,
+                                                    RegistryValue& buffer);
 
 // The tail of `text` that starts one character before its last colon; empty when there is no colon or
 // nothing stands before it.

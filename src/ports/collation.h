@@ -2,14 +2,21 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace orv {
 
 class Collation {
 public:
     virtual ~Collation() = default;
-    // A key whose byte order is the order of the texts.
-    virtual std::string sortKey(const std::wstring& text) = 0;
+    // Appends to `keys` a key whose byte order is the order of the texts.
+    virtual void appendSortKey(std::wstring_view text, std::string& keys) = 0;
+
+    std::string sortKey(std::wstring_view text) {
+        std::string key;
+        appendSortKey(text, key);
+        return key;
+    }
 };
 
 }  // namespace orv

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace orv {
 
@@ -16,9 +17,9 @@ public:
 
     virtual void clear() = 0;
     // Adds a row, unticked; answers the position it took (a sorting list may place it anywhere).
-    // The texts are taken by value: a caller that is done with one hands it over without a copy.
-    virtual std::size_t add(std::wstring text) = 0;
-    virtual void setSubItem(std::size_t row, int subItem, std::wstring text) = 0;
+    // The list keeps copies of the texts it is given.
+    virtual std::size_t add(std::wstring_view text) = 0;
+    virtual void setSubItem(std::size_t row, int subItem, std::wstring_view text) = 0;
 
     virtual std::size_t count() = 0;
     virtual std::wstring text(std::size_t row) = 0;

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <memory>
-#include <optional>
 #include <string>
 
 namespace orv {
@@ -53,8 +52,10 @@ public:
     // Whether a sub-key was added or removed since the watch started; a true answer starts the watch
     // anew. False when the key cannot be watched.
     virtual bool subKeysChanged() = 0;
-    // The value, or nothing when it does not exist or cannot be read.
-    virtual std::optional<RegistryValue> value(const std::wstring& valueName) = 0;
+    // Reads the value into `value`, whose text keeps its room for the next read; false when the value
+    // does not exist or cannot be read. Value names are the program's own constants, hence plain
+    // terminated texts.
+    virtual bool value(const wchar_t* valueName, RegistryValue& value) = 0;
 };
 
 class Registry {

@@ -24,7 +24,7 @@ constexpr int kNewColumnTwips = 1440;
 
 ListViewProgramList::ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase,
                                          Collation& collation)
-    : list_(list), twipsToPixels_(std::move(twipsToPixels)), textCase_(textCase), rows_(collation) {
+    : list_(list), twipsToPixels_(std::move(twipsToPixels)), textCase_(textCase), rows_(collation), shownRows_(collation) {
     // The check marks are ours: the control asks for them when it paints.
     ListView_SetCallbackMask(list_, LVIS_STATEIMAGEMASK);
 }
@@ -53,19 +53,23 @@ void ListViewProgramList::setColumnWidth(int column, int twips) {
 void ListViewProgramList::clear() {
     // While repainting is suspended the control still paints when it must (behind a report box, say),
     // and then shows the rows it was last told of, until it is told of the new ones.
-    if (suspended_ && !shownRows_) shownRows_.emplace(std::move(rows_));
+    if (suspended_ && !showingOldRows_) {
+        std::swap(rows_, shownRows_);
+        showingOldRows_ = true;
+    }
     rows_.clear();
+    rows_.deferSorting(suspended_);  // the store swapped in sorts as the one it replaces did
     if (!suspended_) showRowCount();
 }
 
-std::size_t ListViewProgramList::add(std::wstring text) {
-    const std::size_t row = rows_.add(std::move(text));
+std::size_t ListViewProgramList::add(std::wstring_view text) {
+    const std::size_t row = rows_.add(text);
     if (!suspended_) showRowCount();
     return row;
 }
 
-void ListViewProgramList::setSubItem(std::size_t row, int subItem, std::wstring text) {
-    rows_.setSubItem(row, subItem, std::move(text));
+void ListViewProgramList::setSubItem(std::size_t row, int subItem, std::wstring_view text) {
+    rows_.setSubItem(row, subItem, text);
     if (!suspended_) repaintRow(row);
 }
 
@@ -86,12 +90,13 @@ void ListViewProgramList::setRedraw(bool enabled) {
     if (enabled == !suspended_) return;
     suspended_ = !enabled;
     rows_.deferSorting(suspended_);
-    if (enabled) showChanges(std::exchange(shownRows_, std::nullopt));
+    if (enabled) showChanges();
 }
 
 // A new count repaints the whole list. With the same count only the rows in view can show a change, so
 // the list repaints when one of them reads or is ticked otherwise than the control last showed it.
-void ListViewProgramList::showChanges(const std::optional<ProgramRows>& shown) {
+void ListViewProgramList::showChanges() {
+    const bool rebuilt = std::exchange(showingOldRows_, false);
     if (static_cast<std::size_t>(ListView_GetItemCount(list_)) != rows_.count()) {
         showRowCount();
         return;
@@ -99,7 +104,7 @@ void ListViewProgramList::showChanges(const std::optional<ProgramRows>& shown) {
     const auto top = static_cast<std::size_t>(std::max(ListView_GetTopIndex(list_), 0)) + 1;
     // One row more than fit whole: the one partly in view at the bottom.
     const auto bottom = top + static_cast<std::size_t>(std::max(ListView_GetCountPerPage(list_), 0));
-    if (!shown || !shown->sameRows(rows_, top, bottom)) InvalidateRect(list_, nullptr, TRUE);
+    if (!rebuilt || !shownRows_.sameRows(rows_, top, bottom)) InvalidateRect(list_, nullptr, TRUE);
 }
 
 void ListViewProgramList::setColours(const ListColours& colours, std::optional<HeaderColours> header) {
@@ -132,17 +137,16 @@ void ListViewProgramList::repaintRow(std::size_t row) {
 }
 
 void ListViewProgramList::describe(NMLVDISPINFOW& request) const {
-    const ProgramRows& rows = shownRows_ ? *shownRows_ : rows_;
+    const ProgramRows& rows = showingOldRows_ ? shownRows_ : rows_;
     LVITEMW& item = request.item;
     if (item.iItem < 0 || !rows.has(static_cast<std::size_t>(item.iItem) + 1)) return;
     const auto row = static_cast<std::size_t>(item.iItem) + 1;
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-        static const std::wstring kNoText;
-        const std::wstring& text = item.iSubItem == 0                         ? rows.text(row)
-                                   : item.iSubItem >= 1 && item.iSubItem <= 3 ? rows.subItem(row, item.iSubItem)
-                                                                              : kNoText;
+        const std::wstring_view text = item.iSubItem == 0                         ? rows.text(row)
+                                       : item.iSubItem >= 1 && item.iSubItem <= 3 ? rows.subItem(row, item.iSubItem)
+                                                                                  : std::wstring_view();
         const auto copied = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
-        std::copy_n(text.c_str(), copied, item.pszText);
+        std::copy_n(text.data(), copied, item.pszText);
         item.pszText[copied] = L'\0';
     }
     if ((item.mask & LVIF_STATE) != 0) {
@@ -163,7 +167,7 @@ LRESULT ListViewProgramList::find(const NMLVFINDITEMW& request) {
     search.prefix = (info.flags & (LVFI_PARTIAL | kFindSubstring)) != 0;
     search.wrap = (info.flags & LVFI_WRAP) != 0;
     const auto found = FindRow(textCase_, rows_.count(),
-                               [this](std::size_t index) -> const std::wstring& { return rows_.text(index + 1); }, search);
+                               [this](std::size_t index) { return rows_.text(index + 1); }, search);
     return found ? static_cast<LRESULT>(*found) : -1;
 }
 

@@ -39,11 +39,11 @@ public:
     void addColumn(const std::wstring& header) override;
     void setColumnWidth(int column, int twips) override;
     void clear() override;
-    std::size_t add(std::wstring text) override;
-    void setSubItem(std::size_t row, int subItem, std::wstring text) override;
+    std::size_t add(std::wstring_view text) override;
+    void setSubItem(std::size_t row, int subItem, std::wstring_view text) override;
     std::size_t count() override { return rows_.count(); }
-    std::wstring text(std::size_t row) override { return rows_.text(row); }
-    std::wstring subItem(std::size_t row, int subItem) override { return rows_.subItem(row, subItem); }
+    std::wstring text(std::size_t row) override { return std::wstring(rows_.text(row)); }
+    std::wstring subItem(std::size_t row, int subItem) override { return std::wstring(rows_.subItem(row, subItem)); }
     bool checked(std::size_t row) override { return rows_.checked(row); }
     void setChecked(std::size_t row, bool checked) override;
     void setRedraw(bool enabled) override;
@@ -60,7 +60,7 @@ private:
     void tickAll(bool ticked) override;
 
     void showRowCount();
-    void showChanges(const std::optional<ProgramRows>& shown);
+    void showChanges();
     void repaintRow(std::size_t row);
     void describe(NMLVDISPINFOW& request) const;
     LRESULT find(const NMLVFINDITEMW& request);
@@ -69,7 +69,10 @@ private:
     std::function<int(int)> twipsToPixels_;
     TextCase& textCase_;
     ProgramRows rows_;
-    std::optional<ProgramRows> shownRows_;  // the rows the control shows while a rebuild is suspended
+    // While a rebuild is suspended, the rows the control still shows. Afterwards their room serves
+    // the next rebuild.
+    ProgramRows shownRows_;
+    bool showingOldRows_ = false;
     bool suspended_ = false;
     ListCheckBoxes checkBoxes_{list_, *this};
     HeaderPainter headerPainter_{list_};

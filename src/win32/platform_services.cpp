@@ -33,33 +33,40 @@ std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failur
 
 }  // namespace
 
-std::wstring WindowsTextCase::lower(const std::wstring& text) {
-    if (text.empty()) return text;
+void WindowsTextCase::lowerInto(std::wstring_view text, std::wstring& lowered) {
+    lowered.resize(text.size());
+    // Plain ASCII, as most paths and commands are, lower-cases alike in every locale: without the call.
+    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
+        std::transform(text.begin(), text.end(), lowered.begin(),
+                       [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; });
+        return;
+    }
     const int length = static_cast<int>(text.size());
-    std::wstring result(text.size(), L'\0');
     // Lower-casing never changes the length of UTF-16 text, so one call with an equal buffer suffices.
-    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.c_str(), length, result.data(), length,
-                      nullptr, nullptr, 0) == 0) {
+    if (LCMapStringEx(LOCALE_NAME_INVARIANT, LCMAP_LOWERCASE, text.data(), length, lowered.data(), length, nullptr,
+                      nullptr, 0) == 0) {
         ThrowLastError(L"Could not change letter case");
     }
-    return result;
 }
 
 // The user's collation, as Windows' own list of programs sorts. Most names' keys fit the buffer on the
 // stack, which spares a first call that only asks for the size.
-std::string WindowsCollation::sortKey(const std::wstring& text) {
+void WindowsCollation::appendSortKey(std::wstring_view text, std::string& keys) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = static_cast<int>(text.size());
     std::array<char, 512> small{};
-    int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(small.data()),
+    int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(small.data()),
                               static_cast<int>(small.size()), nullptr, nullptr, 0);
-    if (bytes > 0) return {small.data(), static_cast<std::size_t>(bytes)};
-    bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0, nullptr, nullptr, 0);
-    if (bytes <= 0) return {};
+    if (bytes > 0) {
+        keys.append(small.data(), static_cast<std::size_t>(bytes));
+        return;
+    }
+    bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, nullptr, 0, nullptr, nullptr, 0);
+    if (bytes <= 0) return;
     std::string key(static_cast<std::size_t>(bytes), '\0');
-    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPWSTR>(key.data()), bytes,
+    LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(key.data()), bytes,
                   nullptr, nullptr, 0);
-    return key;
+    keys += key;
 }
 
 void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,

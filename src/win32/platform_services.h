@@ -13,12 +13,12 @@ namespace orv::win32 {
 
 class WindowsTextCase final : public TextCase {
 public:
-    std::wstring lower(const std::wstring& text) override;
+    void lowerInto(std::wstring_view text, std::wstring& lowered) override;
 };
 
 class WindowsCollation final : public Collation {
 public:
-    std::string sortKey(const std::wstring& text) override;
+    void appendSortKey(std::wstring_view text, std::string& keys) override;
 };
 
 class WindowsShell final : public Shell {

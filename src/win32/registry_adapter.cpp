@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <array>
 
 #include "ports/failure.h"
 #include "win32/handles.h"
@@ -13,6 +12,8 @@ namespace {
 
 // Key names are at most 255 characters; one more for the terminator.
 constexpr DWORD kMaxKeyNameLength = 256;
+// A value's first read asks for this much; most names and commands are shorter.
+constexpr std::size_t kFirstReadUnits = 256;
 
 class WindowsKey final : public RegistryKey {
 public:
@@ -59,26 +60,25 @@ public:
         return true;
     }
 
-    std::optional<RegistryValue> value(const std::wstring& valueName) override {
-        // Most values fit the buffer on the stack: one call, and the text takes only its own size. A
-        // longer one is read again into a buffer of the size the registry answered, and once more if it
-        // grew in between.
-        std::array<wchar_t, kMaxKeyNameLength> small{};
+    bool value(const wchar_t* valueName, RegistryValue& value) override {
+        // Most values fit the first read, into room the caller's buffer already has. A longer one is
+        // read again at the size the registry answered, and once more if it grew in between.
+        std::wstring& units = value.units;
+        units.resize(kFirstReadUnits);
         DWORD type = 0;
-        auto bytes = static_cast<DWORD>(sizeof(small));
-        LSTATUS status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
-                                          reinterpret_cast<BYTE*>(small.data()), &bytes);
-        if (status == ERROR_SUCCESS) return RegistryValue{type, std::wstring(small.data(), bytes / sizeof(wchar_t))};
-        std::wstring units;
+        auto bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
+        LSTATUS status =
+            RegQueryValueExW(key_.get(), valueName, nullptr, &type, reinterpret_cast<BYTE*>(units.data()), &bytes);
         while (status == ERROR_MORE_DATA) {
-            units.assign(bytes / sizeof(wchar_t) + 1, L'\0');
+            units.resize(bytes / sizeof(wchar_t) + 1);
             bytes = static_cast<DWORD>(units.size() * sizeof(wchar_t));
-            status = RegQueryValueExW(key_.get(), valueName.c_str(), nullptr, &type,
+            status = RegQueryValueExW(key_.get(), valueName, nullptr, &type,
                                       reinterpret_cast<BYTE*>(units.data()), &bytes);
         }
-        if (status != ERROR_SUCCESS) return std::nullopt;
+        if (status != ERROR_SUCCESS) return false;
         units.resize(bytes / sizeof(wchar_t));
-        return RegistryValue{type, std::move(units)};
+        value.type = type;
+        return true;
     }
 
 private:

@@ -67,10 +67,20 @@ TEST(ProgramRowsTest, RowsSortByNameIgnoringCaseOrOnceWhenDeferredKeepingEqualNa
     rows.deferSorting(true);
     EXPECT_EQ(rows.add(L"Charlie"), 3u);
     EXPECT_EQ(rows.add(L"charlie"), 4u);
+    EXPECT_EQ(rows.add(L"Visual C++ 2031 Runtime"), 5u);  // keys that differ far in, and in their last bytes
+    EXPECT_EQ(rows.add(L"Visual C++ 2013 Runtime"), 6u);
+    EXPECT_EQ(rows.add(L"Zet"), 7u);
     rows.deferSorting(false);
+    // Texts change in place or move to the end of the rows' block; a row may copy another's text.
+    rows.setSubItem(1, 1, L"a command longer than the one before");
+    rows.setSubItem(1, 1, L"shorter");
+    EXPECT_EQ(rows.add(rows.text(7)), 8u);
     std::vector<std::wstring> names;
-    for (std::size_t row = 1; row <= rows.count(); ++row) names.push_back(rows.text(row));
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"alpha", L"Charlie", L"charlie", L"Zeta"}));
+    for (std::size_t row = 1; row <= rows.count(); ++row) names.emplace_back(rows.text(row));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"alpha", L"Charlie", L"charlie", L"Visual C++ 2013 Runtime", L"Visual C++ 2031 Runtime",
+                                                L"Zet", L"Zeta", L"Zeta"}));
+    EXPECT_EQ(rows.subItem(1, 1), L"shorter");
+    EXPECT_EQ(rows.subItem(7, 3), L"key");
 }
 
 // Sorted as the list sorts them.
@@ -106,7 +116,7 @@ class TypeAhead : public ::testing::TestWithParam<Typed> {};
 TEST_P(TypeAhead, FindsTheRowAsAWindowsListDoes) {
     const auto& typed = GetParam();
     testing::FakeTextCase textCase;
-    const auto found = FindRow(textCase, kNames.size(), [](std::size_t row) -> const std::wstring& { return kNames[row]; },
+    const auto found = FindRow(textCase, kNames.size(), [](std::size_t row) { return std::wstring_view(kNames[row]); },
                                RowSearch{typed.text, typed.start, typed.prefix, typed.wrap});
     EXPECT_EQ(found, typed.found);
 }

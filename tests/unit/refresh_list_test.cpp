@@ -215,11 +215,13 @@ TEST(ReadRegistryString, FallsBackForMissingKeysValuesAndNonStringTypes) {
     entry.values[L"binary"] = {kRegBinary, L"\x4142"};
     entry.values[L"empty"] = {kRegSz, L""};
     const auto key = registry.open(RegistrySource::Machine64, std::wstring(kUninstallKey) + L"\\k", KeyAccess::QueryValues);
-    EXPECT_EQ(ReadRegistryString(key.get(), L"multi", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(key.get(), L"binary", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(key.get(), L"missing", L"def"), L"def");
-    EXPECT_EQ(ReadRegistryString(key.get(), L"empty", L"def"), L"");
-    EXPECT_EQ(ReadRegistryString(nullptr, L"empty", L"def"), L"def");  // a key that could not be opened
+    RegistryValue buffer;
+    const auto read = [&](RegistryKey* from, const wchar_t* name) { return ReadRegistryString(from, name, buffer).value_or(L"def"); };
+    EXPECT_EQ(read(key.get(), L"multi"), L"def");
+    EXPECT_EQ(read(key.get(), L"binary"), L"def");
+    EXPECT_EQ(read(key.get(), L"missing"), L"def");
+    EXPECT_EQ(read(key.get(), L"empty"), L"");
+    EXPECT_EQ(read(nullptr, L"empty"), L"def");  // a key that could not be opened
 }
 
 }  // namespace

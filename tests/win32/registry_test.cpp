@@ -47,7 +47,7 @@ private:
         std::unique_ptr<RegistryKey> openSubKey(const std::wstring& name) override { return real_->openSubKey(name); }
         void watchSubKeys() override { real_->watchSubKeys(); }
         bool subKeysChanged() override { return real_->subKeysChanged(); }
-        std::optional<RegistryValue> value(const std::wstring& name) override { return real_->value(name); }
+        bool value(const wchar_t* name, RegistryValue& value) override { return real_->value(name, value); }
 
     private:
         std::unique_ptr<RegistryKey> real_;
@@ -107,11 +107,13 @@ TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
     const std::wstring justOverTheFirstRead(256, L'e');  // with its terminator, two bytes more than it holds
     entries.setString(L"odd", L"Edge", justOverTheFirstRead);
     const auto key = registry.open(RegistrySource::CurrentUser, path, KeyAccess::QueryValues);
-    EXPECT_EQ(ReadRegistryString(key.get(), L"Empty", L"def"), L"");
-    EXPECT_EQ(ReadRegistryString(key.get(), L"Unterminated", L"def"), L"NoTerm");
-    EXPECT_EQ(ReadRegistryString(key.get(), L"Long", L"def"), longText);
-    EXPECT_EQ(ReadRegistryString(key.get(), L"Edge", L"def"), justOverTheFirstRead);
-    EXPECT_EQ(ReadRegistryString(key.get(), L"Missing", L"def"), L"def");
+    RegistryValue buffer;  // one buffer for all reads, as a refresh uses it: a long value leaves it large
+    const auto read = [&](const wchar_t* name) { return ReadRegistryString(key.get(), name, buffer).value_or(L"def"); };
+    EXPECT_EQ(read(L"Empty"), L"");
+    EXPECT_EQ(read(L"Long"), longText);
+    EXPECT_EQ(read(L"Unterminated"), L"NoTerm");
+    EXPECT_EQ(read(L"Edge"), justOverTheFirstRead);
+    EXPECT_EQ(read(L"Missing"), L"def");
     EXPECT_EQ(registry.open(RegistrySource::CurrentUser, path + L"\\nowhere", KeyAccess::QueryValues), nullptr);
 }
 
@@ -213,10 +215,11 @@ TEST_F(RegistryTest, MissingUninstallKeysGiveAnEmptyListAndNoMessage) {
     EXPECT_TRUE(reporter.reports.empty());
 }
 
-TEST(PlatformTextCase, LowersAccentedAndNonLatinCapitals) {
+TEST(PlatformTextCase, LowersAsciiAccentedAndNonLatinCapitals) {
     WindowsTextCase textCase;
     EXPECT_EQ(textCase.lower(L"PHOTO \u00c9DITEUR \u0424\u041e\u0422\u041e \u0391\u0392\u0393"),
               L"photo \u00e9diteur \u0444\u043e\u0442\u043e \u03b1\u03b2\u03b3");
+    EXPECT_EQ(textCase.lower(L"C:\\PROGRAM Files\\Setup.EXE /X{AB-12}@[`z~"), L"c:\\program files\\setup.exe /x{ab-12}@[`z~");
     EXPECT_EQ(textCase.lower(L""), L"");
 }
 

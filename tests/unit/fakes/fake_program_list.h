@@ -37,15 +37,15 @@ public:
         faults.check("list.clear");
         rows.clear();
     }
-    std::size_t add(std::wstring text) override {
+    std::size_t add(std::wstring_view text) override {
         faults.check("list.add");
-        rows.push_back({std::move(text), {}, false});
+        rows.push_back({std::wstring(text), {}, false});
         return rows.size();
     }
-    void setSubItem(std::size_t row, int subItem, std::wstring text) override {
+    void setSubItem(std::size_t row, int subItem, std::wstring_view text) override {
         faults.check("list.setSubItem");
         if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value");
-        at(row).subItems[subItem] = std::move(text);
+        at(row).subItems[subItem] = text;
     }
     std::size_t count() override {
         faults.check("list.count");

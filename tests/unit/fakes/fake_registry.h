@@ -101,12 +101,13 @@ public:
         return nullptr;
     }
 
-    std::optional<RegistryValue> value(const std::wstring& valueName) override {
+    bool value(const wchar_t* valueName, RegistryValue& value) override {
         owner_.faults.check("registry.value");
-        if (entry_ == nullptr) return std::nullopt;
+        if (entry_ == nullptr) return false;
         const auto found = entry_->values.find(valueName);
-        if (found == entry_->values.end()) return std::nullopt;
-        return found->second;
+        if (found == entry_->values.end()) return false;
+        value = found->second;
+        return true;
     }
 
 private:

@@ -21,14 +21,13 @@ public:
     FakeTextCase(const FakeTextCase&) = delete;
     FakeTextCase& operator=(const FakeTextCase&) = delete;
 
-    std::wstring lower(const std::wstring& text) override {
+    void lowerInto(std::wstring_view text, std::wstring& lowered) override {
         faults.check("text.lower");
-        std::wstring result = text;
-        for (auto& c : result) {
+        lowered.assign(text);
+        for (auto& c : lowered) {
             c = locale_ != static_cast<locale_t>(0) ? static_cast<wchar_t>(towlower_l(static_cast<wint_t>(c), locale_))
                                                      : static_cast<wchar_t>(std::towlower(static_cast<wint_t>(c)));
         }
-        return result;
     }
 
     FaultPlan faults;
@@ -39,12 +38,10 @@ private:
 
 class FakeCollation final : public Collation {
 public:
-    std::string sortKey(const std::wstring& text) override {
-        std::string key;
+    void appendSortKey(std::wstring_view text, std::string& keys) override {
         for (wchar_t c : textCase_.lower(text)) {
-            for (int shift = 16; shift >= 0; shift -= 8) key.push_back(static_cast<char>((c >> shift) & 0xFF));
+            for (int shift = 16; shift >= 0; shift -= 8) keys.push_back(static_cast<char>((c >> shift) & 0xFF));
         }
-        return key;
     }
 
 private:
