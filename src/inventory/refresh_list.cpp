@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -73,6 +74,52 @@ private:
     std::vector<std::size_t> ends_;
 };
 
+// An entry's two values as read, or why they could not be read. A failure is kept, to be reported by
+// the step that takes the value, as if the read had failed there.
+struct EntryValues {
+    std::wstring_view displayName;
+    std::wstring_view command;
+    std::exception_ptr displayNameFailure;  // opening the entry, or reading its name
+    std::exception_ptr commandFailure;
+};
+
+void RethrowIfFailed(const std::exception_ptr& failure) {
+    if (failure) std::rethrow_exception(failure);
+}
+
+// The values of each entry a walk named, read as it named them, with their texts one after another.
+class EarlyReads {
+public:
+    void add(const EntryValues& values) {
+        const std::size_t start = texts_.size();
+        texts_.append(values.displayName).append(values.command);
+        reads_.push_back({start, values.displayName.size(), values.command.size(), values.displayNameFailure,
+                          values.commandFailure});
+    }
+    void clear() {
+        texts_.clear();
+        reads_.clear();
+    }
+    [[nodiscard]] std::size_t size() const { return reads_.size(); }
+    [[nodiscard]] EntryValues operator[](std::size_t at) const {
+        const Read& read = reads_[at];
+        const std::wstring_view texts = texts_;
+        return {texts.substr(read.start, read.nameLength), texts.substr(read.start + read.nameLength, read.commandLength),
+                read.displayNameFailure, read.commandFailure};
+    }
+
+private:
+    struct Read {
+        std::size_t start;
+        std::size_t nameLength;
+        std::size_t commandLength;
+        std::exception_ptr displayNameFailure;
+        std::exception_ptr commandFailure;
+    };
+    std::wstring texts_;
+    std::vector<Read> reads_;
+};
+
 class RefreshRun {
 public:
     explicit RefreshRun(const InventoryPorts& ports)
@@ -93,9 +140,15 @@ private:
         std::unique_ptr<RegistryKey> key;
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
-            const KeyNames names = subKeyNames(*key);
+            EarlyReads early;
+            const KeyNames names = subKeyNames(*key, early);
             for (std::size_t at = 0; at < names.size(); ++at) {
-                listEntry(*key, names[at]);
+                if (at < early.size()) {
+                    listEntry(names[at], early[at]);
+                } else {
+                    keyName_.assign(names[at]);
+                    listEntry(names[at], readEntry(*key, keyName_));
+                }
             }
         }
         trap_.step(178, [&] { key.reset(); });
@@ -105,11 +158,17 @@ private:
     // a sub-key was added or removed during a walk the key is walked again, and the names of all walks
     // are kept (a name whose entry has gone since simply finds nothing to read), so no entry that stays
     // is missed.
-    KeyNames subKeyNames(RegistryKey& key) {
+    //
+    // The first walk reads each entry as it names it, into `early`: the registry answers for an entry
+    // it has just named faster than for one named thousands of entries before. Those reads count only
+    // if no sub-key was added or removed during the walk; otherwise every entry is read after the
+    // walks, so that one removed meanwhile is not listed.
+    KeyNames subKeyNames(RegistryKey& key, EarlyReads& early) {
         key.watchSubKeys();
         KeyNames names;
-        walkSubKeys(key, names);
+        walkSubKeys(key, names, &early);
         if (!key.subKeysChanged()) return names;  // a walk of a key that held still names each entry once
+        early.clear();
         std::set<std::wstring, std::less<>> seen;
         KeyNames kept;
         const auto keepUnseen = [&](const KeyNames& walked) {
@@ -120,14 +179,14 @@ private:
         keepUnseen(names);
         for (int walk = 1; walk < kWalksWhileTheKeyChanges; ++walk) {
             KeyNames again;
-            walkSubKeys(key, again);
+            walkSubKeys(key, again, nullptr);
             keepUnseen(again);
             if (!key.subKeysChanged()) break;
         }
         return kept;
     }
 
-    void walkSubKeys(RegistryKey& key, KeyNames& names) {
+    void walkSubKeys(RegistryKey& key, KeyNames& names, EarlyReads* early) {
         std::uint32_t index = 0;
         // Walk while the last enumeration found a sub-key or could not read one.
         bool more = true;
@@ -139,6 +198,7 @@ private:
             if (result == EnumerationResult::Found) {
                 unreadableInARow = 0;
                 names.add(name);
+                if (early != nullptr) early->add(readEntry(key, name));
             } else if (result == EnumerationResult::NoMoreItems ||
                        ++unreadableInARow >= kUnreadableIndexesBeforeGivingUp) {
                 more = false;
@@ -160,22 +220,37 @@ private:
         }
     }
 
-    void listEntry(RegistryKey& uninstallKey, std::wstring_view name) {
-        keyName_.assign(name);
-        std::wstring_view displayName;  // these two lie in the value buffers
-        std::wstring_view command;
-        {
-            // One open key serves all reads of the entry.
-            std::unique_ptr<RegistryKey> entry;
-            trap_.step(122, [&] {
-                entry = uninstallKey.openSubKey(keyName_);
-                displayName = ReadRegistryString(entry.get(), kDisplayNameValue, displayNameValue_).value_or(L"");
-            });
-            trap_.step(124, [&] {
-                command = ReadRegistryString(entry.get(), kUninstallStringValue, commandValue_).value_or(L"");
-            });
-            trap_.step(126, [&] { uninstallerFile_.assign(command); });
+    // Opens the entry and reads its two values, one open key serving both reads. The texts lie in the
+    // value buffers until the next read.
+    EntryValues readEntry(RegistryKey& uninstallKey, const std::wstring& name) {
+        EntryValues values;
+        std::unique_ptr<RegistryKey> entry;
+        try {
+            entry = uninstallKey.openSubKey(name);
+            values.displayName = ReadRegistryString(entry.get(), kDisplayNameValue, displayNameValue_).value_or(L"");
+        } catch (...) {
+            values.displayNameFailure = std::current_exception();
         }
+        try {
+            values.command = ReadRegistryString(entry.get(), kUninstallStringValue, commandValue_).value_or(L"");
+        } catch (...) {
+            values.commandFailure = std::current_exception();
+        }
+        return values;
+    }
+
+    void listEntry(std::wstring_view name, const EntryValues& values) {
+        std::wstring_view displayName;
+        std::wstring_view command;
+        trap_.step(122, [&] {
+            RethrowIfFailed(values.displayNameFailure);
+            displayName = values.displayName;
+        });
+        trap_.step(124, [&] {
+            RethrowIfFailed(values.commandFailure);
+            command = values.command;
+        });
+        trap_.step(126, [&] { uninstallerFile_.assign(command); });
         if (trap_.test(128, [&] { return displayName.empty() || command.empty(); })) {
             return;  // no row for an entry without a name or a command
         }
@@ -223,7 +298,7 @@ private:
     RegistrySource source_ = RegistrySource::Machine64;
     bool unreadableReported_ = false;
     // Room for each entry's texts, kept from one entry to the next.
-    std::wstring keyName_;
+    std::wstring keyName_;  // terminated, for the registry
     RegistryValue displayNameValue_;
     RegistryValue commandValue_;
     std::wstring uninstallerFile_;
