@@ -29,6 +29,17 @@ std::wstring DefaultLog() {
     return std::wstring(temp) + L"orvendale-order.log";
 }
 
+// The log, opened by this probe alone. The program starts probes one after another without waiting
+// for them, so two may append at once; alone, neither can write over the other's line at the end.
+HANDLE OpenLogAlone(const std::wstring& path) {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const HANDLE log = CreateFileW(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
+        if (log != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION) return log;
+        Sleep(10);
+    }
+    return INVALID_HANDLE_VALUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -41,7 +52,7 @@ int wmain(int argc, wchar_t** argv) {
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     const unsigned long long started = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
     const std::string line = std::to_string(started) + " " + id + "\n";
-    HANDLE log = CreateFileW(logPath.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
+    const HANDLE log = OpenLogAlone(logPath);
     if (log == INVALID_HANDLE_VALUE) return 1;
     DWORD written = 0;
     WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
