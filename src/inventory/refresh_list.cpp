@@ -9,6 +9,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "inventory/registry_text.h"
@@ -56,12 +57,16 @@ std::wstring SourceName(RegistrySource source) {
     return kUninstallKey;
 }
 
-// The names of a walk, one after another in one text: thousands of them cost a handful of allocations.
-class KeyNames {
+// Texts one after another in one block: thousands of them cost a handful of allocations.
+class PackedTexts {
 public:
-    void add(std::wstring_view name) {
-        text_.append(name);
+    void add(std::wstring_view text) {
+        text_.append(text);
         ends_.push_back(text_.size());
+    }
+    void clear() {
+        text_.clear();
+        ends_.clear();
     }
     [[nodiscard]] std::size_t size() const { return ends_.size(); }
     [[nodiscard]] std::wstring_view operator[](std::size_t at) const {
@@ -87,37 +92,26 @@ void RethrowIfFailed(const std::exception_ptr& failure) {
     if (failure) std::rethrow_exception(failure);
 }
 
-// The values of each entry a walk named, read as it named them, with their texts one after another.
+// The values of each entry a walk named, read as it named them.
 class EarlyReads {
 public:
     void add(const EntryValues& values) {
-        const std::size_t start = texts_.size();
-        texts_.append(values.displayName).append(values.command);
-        reads_.push_back({start, values.displayName.size(), values.command.size(), values.displayNameFailure,
-                          values.commandFailure});
+        texts_.add(values.displayName);
+        texts_.add(values.command);
+        failures_.emplace_back(values.displayNameFailure, values.commandFailure);
     }
     void clear() {
         texts_.clear();
-        reads_.clear();
+        failures_.clear();
     }
-    [[nodiscard]] std::size_t size() const { return reads_.size(); }
+    [[nodiscard]] std::size_t size() const { return failures_.size(); }
     [[nodiscard]] EntryValues operator[](std::size_t at) const {
-        const Read& read = reads_[at];
-        const std::wstring_view texts = texts_;
-        return {texts.substr(read.start, read.nameLength), texts.substr(read.start + read.nameLength, read.commandLength),
-                read.displayNameFailure, read.commandFailure};
+        return {texts_[2 * at], texts_[2 * at + 1], failures_[at].first, failures_[at].second};
     }
 
 private:
-    struct Read {
-        std::size_t start;
-        std::size_t nameLength;
-        std::size_t commandLength;
-        std::exception_ptr displayNameFailure;
-        std::exception_ptr commandFailure;
-    };
-    std::wstring texts_;
-    std::vector<Read> reads_;
+    PackedTexts texts_;  // each entry's name, then its command
+    std::vector<std::pair<std::exception_ptr, std::exception_ptr>> failures_;
 };
 
 class RefreshRun {
@@ -141,7 +135,7 @@ private:
         trap_.step(104, [&] { key = ports_.registry.open(source, kUninstallKey, KeyAccess::EnumerateSubKeys); });
         if (key) {
             EarlyReads early;
-            const KeyNames names = subKeyNames(*key, early);
+            const PackedTexts names = subKeyNames(*key, early);
             for (std::size_t at = 0; at < names.size(); ++at) {
                 if (at < early.size()) {
                     listEntry(names[at], early[at]);
@@ -163,22 +157,22 @@ private:
     // it has just named faster than for one named thousands of entries before. Those reads count only
     // if no sub-key was added or removed during the walk; otherwise every entry is read after the
     // walks, so that one removed meanwhile is not listed.
-    KeyNames subKeyNames(RegistryKey& key, EarlyReads& early) {
+    PackedTexts subKeyNames(RegistryKey& key, EarlyReads& early) {
         key.watchSubKeys();
-        KeyNames names;
+        PackedTexts names;
         walkSubKeys(key, names, &early);
         if (!key.subKeysChanged()) return names;  // a walk of a key that held still names each entry once
         early.clear();
         std::set<std::wstring, std::less<>> seen;
-        KeyNames kept;
-        const auto keepUnseen = [&](const KeyNames& walked) {
+        PackedTexts kept;
+        const auto keepUnseen = [&](const PackedTexts& walked) {
             for (std::size_t at = 0; at < walked.size(); ++at) {
                 if (seen.emplace(walked[at]).second) kept.add(walked[at]);
             }
         };
         keepUnseen(names);
         for (int walk = 1; walk < kWalksWhileTheKeyChanges; ++walk) {
-            KeyNames again;
+            PackedTexts again;
             walkSubKeys(key, again, nullptr);
             keepUnseen(again);
             if (!key.subKeysChanged()) break;
@@ -186,7 +180,7 @@ private:
         return kept;
     }
 
-    void walkSubKeys(RegistryKey& key, KeyNames& names, EarlyReads* early) {
+    void walkSubKeys(RegistryKey& key, PackedTexts& names, EarlyReads* early) {
         std::uint32_t index = 0;
         // Walk while the last enumeration found a sub-key or could not read one.
         bool more = true;
