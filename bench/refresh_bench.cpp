@@ -19,6 +19,7 @@
 #include "inventory/refresh_list.h"
 #include "win32/list_view.h"
 #include "win32/platform_services.h"
+#include "win32/shell_adapter.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::bench {
@@ -126,7 +127,7 @@ void PrintWhereTheRestGoes(ShownList& shown, int count) {
     list.clear();
     const double storing = SecondsFor([&] {
         for (const auto& name : names) {
-            const auto row = list.add(name);
+            const auto row = list.add(name, RegistrySource::Machine64);
             for (int subItem = 1; subItem <= 3; ++subItem) list.setSubItem(row, subItem, command);
         }
     });

@@ -7,6 +7,7 @@
 #include "fakes/recording_reporter.h"
 #include "win32/list_view.h"
 #include "win32/platform_services.h"
+#include "win32/shell_adapter.h"
 #include "win32/registry_adapter.h"
 
 int main() {
@@ -18,7 +19,7 @@ int main() {
     list.addColumn(L"Add Or Remove Programs");
     list.setColumnWidth(1, 7000);
     list.setRedraw(false);
-    for (int i = 0; i < kRows; ++i) list.add(L"Bench Program " + std::to_wstring(i));
+    for (int i = 0; i < kRows; ++i) list.add(L"Bench Program " + std::to_wstring(i), RegistrySource::Machine64);
     list.setRedraw(true);
     bench::Pump();
 

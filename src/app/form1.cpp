@@ -47,8 +47,10 @@ void Form1::visitHomePageSometimes() {
     // n runs from 1 to 100; one number of the hundred, the maker's 7, opens the page.
     if (n == 7) {
         // By its full path: a search for "explorer" would look in our own folder first.
-        const std::wstring explorer = ports_.shell.windowsFolder() + L"\\explorer.exe";
-        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", kShowMinimized);
+        // It runs in the Windows folder: whatever folder we were started from stays out of its way.
+        const std::wstring windows = ports_.shell.windowsFolder();
+        const std::wstring explorer = windows + L"\\explorer.exe";
+        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", windows, kShowMinimized);
     }
 }
 
@@ -57,6 +59,7 @@ void Form1::uninstallTicked() {
     auto& list = ports_.list;
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
+    CommandLauncher launcher(ports_.shell);  // finds the folders and variables once for the whole batch
     for (std::size_t row = 1; row <= rows; ++row) {
         // A tick that cannot be read is reported and the row is not started: an uninstaller the user
         // may not have ticked must never run.
@@ -64,8 +67,7 @@ void Form1::uninstallTicked() {
         trap.step(102, [&] { ticked = list.checked(row); });
         if (ticked) {
             trap.step(104, [&] {
-                LaunchCommand(ports_.shell, ports_.window.handle(), list.subItem(row, kUninstallCommandItem),
-                              ports_.files.programFolder());
+                launcher.launch(ports_.window.handle(), list.subItem(row, kUninstallCommandItem), list.source(row));
             });
         }
     }

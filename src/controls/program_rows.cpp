@@ -45,8 +45,9 @@ void ProgramRows::clear() {
     unsorted_ = false;
 }
 
-std::size_t ProgramRows::add(std::wstring_view text) {
+std::size_t ProgramRows::add(std::wstring_view text, RegistrySource source) {
     Row row;
+    row.source = source;
     row.sortKey.start = sortKeys_.size();
     collation_->appendSortKey(text, sortKeys_);
     row.sortKey.length = sortKeys_.size() - row.sortKey.start;
@@ -112,7 +113,7 @@ bool ProgramRows::sortsBefore(const Row& a, const Row& b) const {
 }
 
 bool ProgramRows::sameRow(const Row& mine, const ProgramRows& other, const Row& theirs) const {
-    if (mine.checked != theirs.checked) return false;
+    if (mine.checked != theirs.checked || mine.source != theirs.source) return false;
     for (std::size_t slot = 0; slot < mine.texts.size(); ++slot) {
         if (textAt(mine.texts[slot]) != other.textAt(theirs.texts[slot])) return false;
     }

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ports/collation.h"
+#include "ports/registry.h"
 
 namespace orv {
 
@@ -24,7 +25,7 @@ public:
     void clear();
     // Adds an unticked row where its name sorts and answers its position. While sorting is deferred the
     // row goes last, and all such rows are sorted at once when it resumes.
-    std::size_t add(std::wstring_view text);
+    std::size_t add(std::wstring_view text, RegistrySource source);
     void deferSorting(bool deferred);
 
     [[nodiscard]] std::size_t count() const { return rows_.size(); }
@@ -32,10 +33,12 @@ public:
     [[nodiscard]] std::wstring_view text(std::size_t row) const { return textAt(at(row).texts[0]); }
     [[nodiscard]] std::wstring_view subItem(std::size_t row, int subItem) const;
     void setSubItem(std::size_t row, int subItem, std::wstring_view text);
+    [[nodiscard]] RegistrySource source(std::size_t row) const { return at(row).source; }
     [[nodiscard]] bool checked(std::size_t row) const { return at(row).checked; }
     void setChecked(std::size_t row, bool checked) { at(row).checked = checked; }
     void setAllChecked(bool checked);
-    // Whether rows `first` to `last` (those of them that either has) read and are ticked alike in both.
+    // Whether rows `first` to `last` (those of them that either has) read, come from and are ticked alike
+    // in both.
     [[nodiscard]] bool sameRows(const ProgramRows& other, std::size_t first, std::size_t last) const;
 
 private:
@@ -47,6 +50,7 @@ private:
     struct Row {
         std::array<Span, 4> texts;  // the name, then sub-items 1 to 3
         Span sortKey;
+        RegistrySource source = RegistrySource::Machine64;
         bool checked = false;
     };
 

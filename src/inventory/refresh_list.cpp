@@ -14,6 +14,7 @@
 
 #include "inventory/registry_text.h"
 #include "ports/failure.h"
+#include "ports/shell.h"
 #include "services/locations.h"
 #include "services/trap.h"
 
@@ -226,7 +227,11 @@ private:
             values.displayNameFailure = std::current_exception();
         }
         try {
-            values.command = ReadRegistryString(entry.get(), kUninstallStringValue, commandValue_).value_or(L"");
+            // Any user's program can write a command of megabytes; one longer than Windows starts is
+            // kept only as far as the launch needs to tell it is too long.
+            values.command = ReadRegistryString(entry.get(), kUninstallStringValue, commandValue_)
+                                 .value_or(L"")
+                                 .substr(0, kLongestCommandLine + 1);
         } catch (...) {
             values.commandFailure = std::current_exception();
         }
@@ -249,7 +254,7 @@ private:
             return;  // no row for an entry without a name or a command
         }
         std::size_t row = 0;
-        trap_.step(132, [&] { row = ports_.list.add(displayName); });
+        trap_.step(132, [&] { row = ports_.list.add(displayName, source_); });
         trap_.step(134, [&] { ports_.list.setSubItem(row, kUninstallCommandItem, command); });
         trap_.step(136, [&] { ports_.list.setSubItem(row, kKeyNameItem, name); });
         fillUninstallerFile(row);

@@ -1,10 +1,13 @@
-// The program list on the main window: columns, rows with three sub-items and a check mark.
+// The program list on the main window: columns, rows with three sub-items, a check mark and the
+// source of their entry.
 // Rows and columns are counted from 1. Every operation the control refuses throws Failure.
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
+
+#include "ports/registry.h"
 
 namespace orv {
 
@@ -16,14 +19,16 @@ public:
     virtual void setColumnWidth(int column, int twips) = 0;
 
     virtual void clear() = 0;
-    // Adds a row, unticked; answers the position it took (a sorting list may place it anywhere).
-    // The list keeps copies of the texts it is given.
-    virtual std::size_t add(std::wstring_view text) = 0;
+    // Adds a row, unticked, for an entry of `source`; answers the position it took (a sorting list may
+    // place it anywhere). The list keeps copies of the texts it is given.
+    virtual std::size_t add(std::wstring_view text, RegistrySource source) = 0;
     virtual void setSubItem(std::size_t row, int subItem, std::wstring_view text) = 0;
 
     virtual std::size_t count() = 0;
     virtual std::wstring text(std::size_t row) = 0;
     virtual std::wstring subItem(std::size_t row, int subItem) = 0;
+    // Where the row's entry was found.
+    virtual RegistrySource source(std::size_t row) = 0;
     virtual bool checked(std::size_t row) = 0;
     virtual void setChecked(std::size_t row, bool checked) = 0;
 

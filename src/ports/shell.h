@@ -1,10 +1,29 @@
-// Starting other programs.
+// Starting other programs, and what Windows says of where programs are.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 
 namespace orv {
+
+// Windows starts no command line longer than this.
+inline constexpr std::size_t kLongestCommandLine = 32767;
+
+// Whose values environment references take.
+enum class EnvironmentScope {
+    Machine,  // the machine's own variables, which only an administrator can change
+    User,     // this program's environment, which the user's own settings shape
+};
+
+// Environment variables as they stood when asked for; a name matches in any letter case.
+class Environment {
+public:
+    virtual ~Environment() = default;
+    [[nodiscard]] virtual std::optional<std::wstring> value(const std::wstring& name) const = 0;
+};
 
 class Shell {
 public:
@@ -16,12 +35,13 @@ public:
     virtual void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
                       const std::wstring& directory) = 0;
 
-    // Starts `program` (a full path) with the whole `commandLine`, its first word included, in the given
-    // window style, not waited for.
-    virtual void startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) = 0;
+    // Starts `program` (a full path) with the whole `commandLine`, its first word included, in
+    // `directory` and the given window style, not waited for.
+    virtual void startProgram(const std::wstring& program, const std::wstring& commandLine,
+                              const std::wstring& directory, int windowStyle) = 0;
 
-    // Environment references (%Name%) in `text` replaced by their values; unknown ones stay.
-    virtual std::wstring expandEnvironment(const std::wstring& text) = 0;
+    // The variables of a scope; throws Failure when they cannot be read.
+    virtual std::unique_ptr<Environment> environment(EnvironmentScope scope) = 0;
 
     // Whether a file (not a folder) exists at `path`.
     virtual bool isFile(const std::wstring& path) = 0;
@@ -29,6 +49,9 @@ public:
     // Where Windows keeps its own programs: the system folder (System32) and the Windows folder.
     virtual std::wstring systemFolder() = 0;
     virtual std::wstring windowsFolder() = 0;
+    // The folder that 32-bit programs see as the system folder on 64-bit Windows (SysWOW64); empty on
+    // a Windows without one.
+    virtual std::wstring wow64SystemFolder() = 0;
 };
 
 }  // namespace orv

@@ -11,6 +11,7 @@
 #include "win32/handles.h"
 #include "win32/main_window.h"
 #include "win32/platform_services.h"
+#include "win32/shell_adapter.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::win32 {

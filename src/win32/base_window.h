@@ -32,9 +32,13 @@ public:
 
 protected:
     BaseWindow() = default;
-    // A window still there when its object goes (a failed start-up's box would deliver broadcasts to it)
-    // is detached first, so what it hears while it goes is defaulted and the program is not told to quit.
-    ~BaseWindow() {
+    ~BaseWindow() { destroyWindow(); }
+
+    // Destroys the window, detached first: what it and its children send it while they go (a failed
+    // start-up's box delivers broadcasts, each child's going is told to its parent) is defaulted, and
+    // the program is not told to quit. A derived window that owns its children's objects calls this
+    // first in its own destructor, so that no message reaches it half-destroyed.
+    void destroyWindow() noexcept {
         if (hwnd_ == nullptr) return;
         const HWND window = hwnd_;
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);

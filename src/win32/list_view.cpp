@@ -62,8 +62,8 @@ void ListViewProgramList::clear() {
     if (!suspended_) showRowCount();
 }
 
-std::size_t ListViewProgramList::add(std::wstring_view text) {
-    const std::size_t row = rows_.add(text);
+std::size_t ListViewProgramList::add(std::wstring_view text, RegistrySource source) {
+    const std::size_t row = rows_.add(text, source);
     if (!suspended_) showRowCount();
     return row;
 }

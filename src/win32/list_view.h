@@ -39,11 +39,12 @@ public:
     void addColumn(const std::wstring& header) override;
     void setColumnWidth(int column, int twips) override;
     void clear() override;
-    std::size_t add(std::wstring_view text) override;
+    std::size_t add(std::wstring_view text, RegistrySource source) override;
     void setSubItem(std::size_t row, int subItem, std::wstring_view text) override;
     std::size_t count() override { return rows_.count(); }
     std::wstring text(std::size_t row) override { return std::wstring(rows_.text(row)); }
     std::wstring subItem(std::size_t row, int subItem) override { return std::wstring(rows_.subItem(row, subItem)); }
+    RegistrySource source(std::size_t row) override { return rows_.source(row); }
     bool checked(std::size_t row) override { return rows_.checked(row); }
     void setChecked(std::size_t row, bool checked) override;
     void setRedraw(bool enabled) override;

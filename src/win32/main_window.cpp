@@ -18,7 +18,10 @@ constexpr UINT_PTR kListMouseSubclassId = 1;
 
 MainWindowFrame::MainWindowFrame() = default;
 
-MainWindowFrame::~MainWindowFrame() = default;
+// The window and its children go while every member is still whole.
+MainWindowFrame::~MainWindowFrame() {
+    destroyWindow();
+}
 
 void MainWindowFrame::create(HINSTANCE instance, TextCase& textCase, Collation& collation) {
     blankIcon_ = MakeBlankIcon();

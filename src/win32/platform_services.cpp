@@ -1,7 +1,6 @@
 #include "win32/platform_services.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <algorithm>
 #include <array>
@@ -16,20 +15,6 @@ namespace orv::win32 {
 namespace {
 
 using UniqueFind = UniqueHandleOf<HANDLE, &FindClose>;
-
-// A folder from one of the calls that answer the length they need when the buffer is too small.
-std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failure) {
-    std::wstring folder(MAX_PATH, L'\0');
-    for (;;) {
-        const UINT length = query(folder.data(), static_cast<UINT>(folder.size()));
-        if (length == 0) ThrowLastError(failure);
-        if (length < folder.size()) {
-            folder.resize(length);
-            return folder;
-        }
-        folder.resize(length);
-    }
-}
 
 }  // namespace
 
@@ -69,70 +54,7 @@ void WindowsCollation::appendSortKey(std::wstring_view text, std::string& keys) 
     keys += key;
 }
 
-void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
-                        const std::wstring& directory) {
-    SHELLEXECUTEINFOW request{};
-    request.cbSize = sizeof(request);
-    // The shell shows no box of its own: a refusal is reported once, by the caller's trap. NOASYNC:
-    // the request is finished before the call returns, so the next row's uninstaller starts after this
-    // one and nothing is left half-done when the list is rebuilt.
-    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    request.hwnd = reinterpret_cast<HWND>(owner);
-    request.lpFile = program.c_str();
-    request.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
-    request.lpDirectory = directory.c_str();
-    request.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&request)) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_CANCELLED) {
-            return;  // the user declined the elevation prompt: a choice, not a failure
-        }
-        throw Failure(SystemMessage(error));
-    }
-}
-
-// The program is named as the application, so no search (which would look in our own folder first)
-// decides which file runs.
-void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(windowStyle);
-    PROCESS_INFORMATION process{};
-    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
-    writable.push_back(L'\0');
-    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process)) {
-        ThrowLastError(L"Could not start \"" + commandLine + L"\"");
-    }
-    UniqueHandle processHandle(process.hProcess);
-    UniqueHandle threadHandle(process.hThread);
-}
-
-std::wstring WindowsShell::expandEnvironment(const std::wstring& text) {
-    const DWORD needed = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
-    if (needed == 0) return text;
-    std::wstring result(needed, L'\0');
-    const DWORD written = ExpandEnvironmentStringsW(text.c_str(), result.data(), needed);
-    if (written == 0 || written > needed) return text;
-    result.resize(written - 1);
-    return result;
-}
-
-bool WindowsShell::isFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-}
-
-std::wstring WindowsShell::systemFolder() {
-    return FolderFrom(&GetSystemDirectoryW, L"Could not find the system folder");
-}
-
-std::wstring WindowsShell::windowsFolder() {
-    return FolderFrom(&GetSystemWindowsDirectoryW, L"Could not find the Windows folder");
-}
-
-// Asked at start-up and for every uninstaller started, so found once.
+// Asked more than once at start-up, so found once.
 std::wstring WindowsFiles::programFolder() {
     if (programFolder_.empty()) {
         std::wstring path(MAX_PATH, L'\0');

@@ -1,4 +1,4 @@
-// Small platform services behind the core's ports: letter case, shell, files, clock and random.
+// Small platform services behind the core's ports: letter case, collation, files, clock and random.
 #pragma once
 
 #include <random>
@@ -6,7 +6,6 @@
 #include "ports/random_source.h"
 #include "ports/collation.h"
 #include "ports/files.h"
-#include "ports/shell.h"
 #include "ports/text_case.h"
 
 namespace orv::win32 {
@@ -19,17 +18,6 @@ public:
 class WindowsCollation final : public Collation {
 public:
     void appendSortKey(std::wstring_view text, std::string& keys) override;
-};
-
-class WindowsShell final : public Shell {
-public:
-    void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
-              const std::wstring& directory) override;
-    void startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) override;
-    std::wstring expandEnvironment(const std::wstring& text) override;
-    bool isFile(const std::wstring& path) override;
-    std::wstring systemFolder() override;
-    std::wstring windowsFolder() override;
 };
 
 class WindowsFiles final : public Files {

@@ -12,6 +12,7 @@
 #include <sstream>
 
 #include "driver.h"
+#include "probe_log.h"
 #include "program_folder.h"
 #include "registry_seed.h"
 #include "win32/registry_adapter.h"
@@ -157,16 +158,27 @@ protected:
                         L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log + L"\" " + id);
         }
     }
-    // The ids the probes logged, in the order they started.
-    std::vector<std::string> startedIds() {
-        std::ifstream in{std::filesystem::path(log)};
-        std::vector<std::pair<unsigned long long, std::string>> lines;
-        unsigned long long started = 0;
+    // What the probes logged, in the order they started.
+    struct Start {
         std::string id;
-        while (in >> started >> id) lines.emplace_back(started, id);
-        std::stable_sort(lines.begin(), lines.end());
+        std::string folder;  // as the log writes it
+        bool operator==(const Start&) const = default;
+        friend void PrintTo(const Start& start, std::ostream* out) { *out << start.id << " in " << start.folder; }
+    };
+    std::vector<Start> starts() {
+        std::ifstream in{std::filesystem::path(log)};
+        std::vector<std::pair<unsigned long long, Start>> lines;
+        unsigned long long started = 0;
+        Start start;
+        while (in >> started >> start.id >> start.folder) lines.emplace_back(started, start);
+        std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<Start> ordered;
+        for (const auto& line : lines) ordered.push_back(line.second);
+        return ordered;
+    }
+    std::vector<std::string> startedIds() {
         std::vector<std::string> ids;
-        for (const auto& line : lines) ids.push_back(line.second);
+        for (const auto& start : starts()) ids.push_back(start.id);
         return ids;
     }
 
@@ -248,25 +260,67 @@ TEST_F(LaunchOrderE2e, UnquotedPathWithBlanksAndNoArgumentsStartsThatProgramNotA
 }
 
 // People start the tool from their downloads folder, where anyone's files may lie, and uninstallers
-// ask for administrator rights: a copy of one of Windows' programs beside the tool, or in the folder it
-// was started from, must never run in place of the real one.
+// ask for administrator rights: a copy of one of Windows' programs, or a DLL or program that a command
+// names without a folder, beside the tool or in the folder it was started from, must never run in place
+// of the real one. Each uninstaller runs in its own folder, so neither folder is searched.
 TEST_F(LaunchOrderE2e, ProgramsPlantedBesideTheToolOrInItsWorkingDirectoryNeverStart) {
     ProgramFolder tool(L"orvendale-planted");
     ProgramFolder downloads(L"orvendale-downloads", false);
-    for (const auto* name : {L"MsiExec.exe", L"rundll32.exe", L"cmd.exe"}) {
-        tool.putCopy(ExecutableFolder() + L"\\orvendale_order_probe.exe", name);
-        downloads.putCopy(ExecutableFolder() + L"\\orvendale_order_probe.exe", name);
+    ProgramFolder onPath(L"orvendale-on-path", false);
+    const std::wstring probeExe = ExecutableFolder() + L"\\orvendale_order_probe.exe";
+    const std::wstring probeDll = ExecutableFolder() + L"\\orvendale_probe.dll";
+    for (auto* planted : {&tool, &downloads}) {
+        for (const auto* name : {L"MsiExec.exe", L"rundll32.exe", L"cmd.exe", L"helper.exe"}) planted->putCopy(probeExe, name);
+        planted->putCopy(probeDll, L"orvendale-none.dll");
     }
+    // The DLL that the command means, where rundll32 finds it: one it cannot find leaves a box on a
+    // Windows desktop that nothing closes.
+    onPath.putCopy(probeDll, L"orvendale-none.dll");
+    wchar_t path[32767] = {};
+    GetEnvironmentVariableW(L"PATH", path, 32767);
+    const EnvironmentVariableFor searched(L"PATH", std::wstring(path) + L";" + onPath.path());
     entries.add(L"msi", L"Planted 1", L"MsiExec.exe /X{6A1C2E3F-0000-4E6F-8A9B-0C1D2E3F4A5B} /qn");
     entries.add(L"rundll", L"Planted 2", L"rundll32.exe orvendale-none.dll,Entry");
-    entries.add(L"cmd", L"Planted 3", L"cmd /c exit");
-    seedProbes(1);  // last in the list: once it has started, so have the others
+    entries.add(L"cmd", L"Planted 3", L"cmd /c helper");
+    seedProbes(1);  // last in the list: once it and the DLL have started, so have the others
     ProgramUnderTest program(tool.exe(), 30s, downloads.path());
     for (int row = 0; row < 4; ++row) program.clickCheckBox(row);
     program.clickAndWait(kUninstall);
-    EXPECT_TRUE(WaitUntil([&] { return !startedIds().empty(); }, 30s));
+    EXPECT_TRUE(WaitUntil([&] { return starts().size() >= 2; }, 30s));
     Sleep(1000);
-    EXPECT_EQ(startedIds(), std::vector<std::string>{"1"});
+    auto started = starts();
+    std::sort(started.begin(), started.end(), [](const Start& a, const Start& b) { return a.id < b.id; });
+    EXPECT_EQ(started, (std::vector<Start>{{"1", probe::Field(ExecutableFolder())}, {"dll", probe::Field(onPath.path())}}));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+// A 32-bit installer's entry on 64-bit Windows: its "System32" and "%ProgramFiles%" are the 32-bit
+// system folder and "Program Files (x86)", where it put its uninstaller, whatever lies at the same
+// place for 64-bit programs.
+TEST_F(LaunchOrderE2e, EntriesOf32BitInstallersStartTheUninstallersWhereTheInstallerPutThem) {
+    if (!RunningUnderWine()) GTEST_SKIP() << "writes into the system folders of a machine of its own";
+    wchar_t system[MAX_PATH] = {};
+    GetSystemDirectoryW(system, MAX_PATH);
+    wchar_t wow64[MAX_PATH] = {};
+    ASSERT_NE(GetSystemWow64DirectoryW(wow64, MAX_PATH), 0u);
+    const std::wstring probeExe = ExecutableFolder() + L"\\orvendale_order_probe.exe";
+    ProgramFolder programFiles32(L"C:\\Program Files (x86)\\Orvendale Legacy", false);
+    ProgramFolder programFiles64(L"C:\\Program Files\\Orvendale Legacy", false);
+    programFiles32.putCopy(probeExe, L"uninst.exe");
+    programFiles64.putCopy(probeExe, L"uninst.exe");
+    const FileCopy legacy32(probeExe, std::wstring(wow64) + L"\\orvendale-legacy.exe");
+    const FileCopy legacy64(probeExe, std::wstring(system) + L"\\orvendale-legacy.exe");
+    entries.add(L"legacy", L"Legacy 1", L"C:\\Windows\\System32\\orvendale-legacy.exe /x", RegistrySource::Machine32);
+    entries.add(L"legacy-files", L"Legacy 2", L"%ProgramFiles%\\Orvendale Legacy\\uninst.exe", RegistrySource::Machine32,
+                REG_EXPAND_SZ);
+    ProgramUnderTest program;
+    program.clickCheckBox(0);
+    program.clickCheckBox(1);
+    program.clickAndWait(kUninstall);
+    EXPECT_TRUE(WaitUntil([&] { return starts().size() >= 2; }, 30s));
+    Sleep(500);
+    EXPECT_EQ(starts(), (std::vector<Start>{{"orvendale-legacy", probe::Field(wow64)},
+                                            {"uninst", probe::Field(programFiles32.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
 }
 

@@ -1,10 +1,13 @@
-// Any text as an uninstall command: the drive-path cut and the launch split never fail or overrun.
+// Any text as an uninstall command: the drive-path cut, the expansion of its references and the launch
+// split never fail or overrun.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
-#include "app/launch_command.h"
+#include "app/command_line.h"
+#include "app/program_search.h"
 #include "inventory/registry_text.h"
 
 namespace {
@@ -28,8 +31,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::wstring drivePath = orv::ExtractDrivePath(command);
     if (!drivePath.empty() && command.find(drivePath) == std::wstring::npos) __builtin_trap();
 
-    const orv::ProgramSearch search{[](const std::wstring& path) { return path.size() % 7 == 3; },
-                                    orv::ProgramSearchFolders(L"C:\\Windows\\system32", L"C:\\Windows", command)};
+    const std::wstring expanded = orv::ExpandReferences(command, [](const std::wstring& name) -> std::optional<std::wstring> {
+        if (name.size() % 3 == 0) return std::nullopt;
+        return name + name;
+    });
+    if (command.find(L'%') == std::wstring::npos && expanded != command) __builtin_trap();
+
+    orv::ProgramSearch search{[](const std::wstring& path) { return path.size() % 7 == 3; },
+                              orv::ProgramSearchFolders(L"C:\\Windows\\system32", L"C:\\Windows", command), std::nullopt};
+    if (input.ConsumeBool()) search.redirection = {L"C:\\Windows\\system32", L"C:\\Windows\\SysWOW64", L"C:\\Windows"};
     // The program is always a full path to a file that the search accepted, and the arguments are
     // part of the command.
     if (const auto split = orv::SplitCommand(command, search)) {

@@ -1,19 +1,15 @@
-// A stand-in uninstaller for the tests: appends its own start time and an id to a log, so a test can
-// tell in which order the program started several of them.
+// A stand-in uninstaller for the tests: logs its start, an id and its working directory (probe_log.h),
+// so a test can tell in which order, and in which folder, the program started several of them.
 //   order_probe.exe LOG ID
-//   other-name.exe ...       (a copy under another name, whatever its arguments: %TEMP%\orvendale-order.log,
-//                             and its own file name, blanks as "_", as the id)
+//   other-name.exe ...       (a copy under another name, whatever its arguments: the default log, and
+//                             its own file name as the id)
 #include <windows.h>
 
 #include <string>
 
-namespace {
+#include "probe_log.h"
 
-std::string Narrow(const std::wstring& text) {
-    std::string narrow;
-    for (wchar_t c : text) narrow += c == L' ' ? '_' : static_cast<char>(c);
-    return narrow;
-}
+namespace {
 
 std::wstring OwnName() {
     wchar_t path[MAX_PATH] = {};
@@ -23,21 +19,10 @@ std::wstring OwnName() {
     return name.substr(0, name.find_last_of(L'.'));
 }
 
-std::wstring DefaultLog() {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    return std::wstring(temp) + L"orvendale-order.log";
-}
-
-// The log, opened by this probe alone. The program starts probes one after another without waiting
-// for them, so two may append at once; alone, neither can write over the other's line at the end.
-HANDLE OpenLogAlone(const std::wstring& path) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        const HANDLE log = CreateFileW(path.c_str(), FILE_APPEND_DATA, 0, nullptr, OPEN_ALWAYS, 0, nullptr);
-        if (log != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION) return log;
-        Sleep(10);
-    }
-    return INVALID_HANDLE_VALUE;
+std::wstring WorkingDirectory() {
+    wchar_t folder[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, folder);
+    return folder;
 }
 
 }  // namespace
@@ -45,17 +30,6 @@ HANDLE OpenLogAlone(const std::wstring& path) {
 int wmain(int argc, wchar_t** argv) {
     const bool renamed = OwnName() != L"orvendale_order_probe";
     if (!renamed && argc < 3) return 2;
-    const bool ownLog = !renamed;
-    const std::wstring logPath = ownLog ? argv[1] : DefaultLog();
-    const std::string id = Narrow(ownLog ? argv[2] : OwnName());
-    FILETIME created{}, exited{}, kernel{}, user{};
-    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
-    const unsigned long long started = (static_cast<unsigned long long>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
-    const std::string line = std::to_string(started) + " " + id + "\n";
-    const HANDLE log = OpenLogAlone(logPath);
-    if (log == INVALID_HANDLE_VALUE) return 1;
-    DWORD written = 0;
-    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(log);
-    return 0;
+    const std::wstring log = renamed ? orv::probe::DefaultLog() : argv[1];
+    return orv::probe::Append(log, renamed ? OwnName() : argv[2], WorkingDirectory()) ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <fstream>
 #include <system_error>
+#include <utility>
 
 #include "driver.h"
 
@@ -19,7 +20,7 @@ void Write(const std::wstring& file, const std::string& bytes) {
 ProgramFolder::ProgramFolder(const std::wstring& name, bool withProgram) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    path_ = std::wstring(temp) + name;
+    path_ = name.find(L':') != std::wstring::npos ? name : std::wstring(temp) + name;
     remove();
     CreateDirectoryW(path_.c_str(), nullptr);
     if (withProgram) putCopy(ExecutableFolder() + kProgramUnderTest, L"orvendale.exe");
@@ -60,6 +61,28 @@ void ProgramFolder::remove() {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
     std::filesystem::remove_all(path_, ignored);
+}
+
+FileCopy::FileCopy(const std::wstring& source, std::wstring path) : path_(std::move(path)) {
+    CopyFileW(source.c_str(), path_.c_str(), FALSE);
+}
+
+FileCopy::~FileCopy() {
+    DeleteFileW(path_.c_str());
+}
+
+EnvironmentVariableFor::EnvironmentVariableFor(std::wstring name, const std::wstring& value) : name_(std::move(name)) {
+    const DWORD length = GetEnvironmentVariableW(name_.c_str(), nullptr, 0);
+    if (length > 0) {
+        saved_.resize(length);
+        saved_.resize(GetEnvironmentVariableW(name_.c_str(), saved_.data(), length));
+        wasSet_ = true;
+    }
+    SetEnvironmentVariableW(name_.c_str(), value.c_str());
+}
+
+EnvironmentVariableFor::~EnvironmentVariableFor() {
+    SetEnvironmentVariableW(name_.c_str(), wasSet_ ? saved_.c_str() : nullptr);
 }
 
 }  // namespace orv::e2e

@@ -1,5 +1,6 @@
-// A program folder of a test's own in the temporary folder: orvendale.exe and whatever the test puts
-// beside it (a skin, a cursor, programs planted where the tool is run from). It goes with the object.
+// A program folder of a test's own, in the temporary folder unless a full path is given: orvendale.exe
+// and whatever the test puts beside it (a skin, a cursor, programs planted where the tool is run from).
+// It goes with the object.
 #pragma once
 
 #include <string>
@@ -29,6 +30,32 @@ private:
     void remove();
 
     std::wstring path_;
+};
+
+// A copy of a file at a place of the test's choosing, a system folder say, for as long as it lives.
+class FileCopy {
+public:
+    FileCopy(const std::wstring& source, std::wstring path);
+    ~FileCopy();
+    FileCopy(const FileCopy&) = delete;
+    FileCopy& operator=(const FileCopy&) = delete;
+
+private:
+    std::wstring path_;
+};
+
+// A variable of this process's environment, and so of the programs it starts, for as long as it lives.
+class EnvironmentVariableFor {
+public:
+    EnvironmentVariableFor(std::wstring name, const std::wstring& value);
+    ~EnvironmentVariableFor();
+    EnvironmentVariableFor(const EnvironmentVariableFor&) = delete;
+    EnvironmentVariableFor& operator=(const EnvironmentVariableFor&) = delete;
+
+private:
+    std::wstring name_;
+    std::wstring saved_;
+    bool wasSet_ = false;
 };
 
 }  // namespace orv::e2e

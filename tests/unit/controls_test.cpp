@@ -53,11 +53,13 @@ TEST(ButtonBehaviourTest, PressesHotAndClicksAsASystemButtonDoes) {
 TEST(ProgramRowsTest, RowsSortByNameIgnoringCaseOrOnceWhenDeferredKeepingEqualNamesInOrder) {
     testing::FakeCollation collation;
     ProgramRows rows(collation);
-    const auto zeta = rows.add(L"Zeta");
+    const auto add = [&](std::wstring_view text) { return rows.add(text, RegistrySource::Machine64); };
+    const auto zeta = rows.add(L"Zeta", RegistrySource::Machine32);
     rows.setSubItem(zeta, 3, L"key");
     rows.setChecked(zeta, true);
-    EXPECT_EQ(rows.add(L"alpha"), 1u);
+    EXPECT_EQ(add(L"alpha"), 1u);
     EXPECT_EQ(rows.subItem(2, 3), L"key");
+    EXPECT_EQ(rows.source(2), RegistrySource::Machine32);
     EXPECT_TRUE(rows.checked(2));
     EXPECT_FALSE(rows.checked(1));
     // Rows and sub-items that are not there.
@@ -65,16 +67,16 @@ TEST(ProgramRowsTest, RowsSortByNameIgnoringCaseOrOnceWhenDeferredKeepingEqualNa
     EXPECT_THROW(rows.setChecked(0, true), Failure);
     EXPECT_THROW(rows.setSubItem(1, 4, L"x"), Failure);
     rows.deferSorting(true);
-    EXPECT_EQ(rows.add(L"Charlie"), 3u);
-    EXPECT_EQ(rows.add(L"charlie"), 4u);
-    EXPECT_EQ(rows.add(L"Visual C++ 2031 Runtime"), 5u);  // keys that differ far in, and in their last bytes
-    EXPECT_EQ(rows.add(L"Visual C++ 2013 Runtime"), 6u);
-    EXPECT_EQ(rows.add(L"Zet"), 7u);
+    EXPECT_EQ(add(L"Charlie"), 3u);
+    EXPECT_EQ(add(L"charlie"), 4u);
+    EXPECT_EQ(add(L"Visual C++ 2031 Runtime"), 5u);  // keys that differ far in, and in their last bytes
+    EXPECT_EQ(add(L"Visual C++ 2013 Runtime"), 6u);
+    EXPECT_EQ(add(L"Zet"), 7u);
     rows.deferSorting(false);
     // Texts change in place or move to the end of the rows' block; a row may copy another's text.
     rows.setSubItem(1, 1, L"a command longer than the one before");
     rows.setSubItem(1, 1, L"shorter");
-    EXPECT_EQ(rows.add(rows.text(7)), 8u);
+    EXPECT_EQ(add(rows.text(7)), 8u);
     std::vector<std::wstring> names;
     for (std::size_t row = 1; row <= rows.count(); ++row) names.emplace_back(rows.text(row));
     EXPECT_EQ(names, (std::vector<std::wstring>{L"alpha", L"Charlie", L"charlie", L"Visual C++ 2013 Runtime", L"Visual C++ 2031 Runtime",

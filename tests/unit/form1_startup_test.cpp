@@ -69,6 +69,7 @@ TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
         if (opens) {
             EXPECT_EQ(shell.started[0].program, L"C:\\Windows\\explorer.exe");
             EXPECT_EQ(shell.started[0].commandLine, L"\"C:\\Windows\\explorer.exe\" \"https://orvendale.example/\"");
+            EXPECT_EQ(shell.started[0].directory, L"C:\\Windows");
             EXPECT_EQ(shell.started[0].windowStyle, 2);
         }
     }

@@ -28,7 +28,7 @@ TEST_F(UninstallTest, TickedRowsStartInListOrderThenTheListIsRebuilt) {
     EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u2.exe", L"C:\\u5.exe", L"C:\\u9.exe"}));
     for (const auto& request : shell.opened) {
         EXPECT_EQ(request.arguments, L"/S");
-        EXPECT_EQ(request.directory, L"C:\\Program Files\\Orvendale");
+        EXPECT_EQ(request.directory, L"C:\\");  // the root of the drive, not the drive's current folder
         EXPECT_EQ(request.owner, 0x1234u);
     }
     EXPECT_EQ(rowNames(), std::vector<std::wstring>{L"Kept"});
@@ -57,6 +57,22 @@ TEST_F(UninstallTest, RefusedCommandIsReportedOnceAtLine104AndTheWalkGoesOn) {
     EXPECT_EQ(startedPrograms(), std::vector<std::wstring>{L"C:\\fine\\un.exe"});
 }
 
+// Any user's program can write a command of megabytes: the list keeps only what tells that it is too
+// long to start, and the report still names it.
+TEST_F(UninstallTest, CommandTooLongToStartIsKeptInPartAndNamedInItsReport) {
+    const std::wstring command = L"C:\\a b\\u.exe " + std::wstring(1 << 20, L'x');
+    registry.addProgram(L"huge", L"Huge", command);
+    form.refresh();
+    ASSERT_EQ(list.rows.size(), 1u);
+    EXPECT_EQ(list.rows[0].subItems[1], command.substr(0, kLongestCommandLine + 1));
+    list.rows[0].checked = true;
+    form.uninstallTicked();
+    ASSERT_EQ(reportedLines(), std::vector<int>{104});
+    EXPECT_NE(reporter.reports[0].description.find(command.substr(0, 300) + L"...\" (more than 32767 characters)"),
+              std::wstring::npos);
+    EXPECT_TRUE(shell.opened.empty());
+}
+
 TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
     for (int i = 1; i <= 40000; ++i) list.seed(L"Row", i == 1 || i == 32768 || i == 40000, L"C:\\u" + std::to_wstring(i) + L".exe");
     for (const auto* file : {L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}) shell.addFile(file);
@@ -77,13 +93,18 @@ TEST_F(UninstallTest, FailedRowCountStartsNothingAndRebuilds) {
 // Every shape of command that installers write, through the expansion and the search to the one shell
 // request, or to a report when no program is there. Besides the real uninstallers and Windows' own
 // programs, the machine holds planted files: ones that a shorter prefix of an unquoted path would name
-// (C:\Program.exe, acc.exe, D:\Games\Star.exe beside a stale entry), and ones that only the working
-// directory or a relative PATH entry would lead to. None of them may ever be started.
+// (C:\Program.exe, acc.exe, D:\Games\Star beside a stale entry), ones that only the working directory
+// or a relative PATH entry would lead to, and texts that Windows reads as another file than they spell
+// (it says a file is there for them). None of them may ever be started.
 struct CommandShape {
     const wchar_t* command;
-    const wchar_t* program;  // null: not started, and the report says...
+    const wchar_t* program;    // null: not started, and the report says...
     const wchar_t* arguments;  // ...this, where the program is null
+    RegistrySource source = RegistrySource::Machine64;
 };
+
+constexpr auto k32Bit = RegistrySource::Machine32;
+constexpr auto kUser = RegistrySource::CurrentUser;
 
 const CommandShape kCommandShapes[] = {
     // Quoted, with and without arguments, glued to them, unterminated, with blanks around, without ".exe".
@@ -101,11 +122,19 @@ const CommandShape kCommandShapes[] = {
     {L"C:\\Program Files\\Acc Tool\\acc touch", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L""},
     {L"C:\\Program Files\\Foo Bar\\uninstall.exe /entry=Foo Bar", L"C:\\Program Files\\Foo Bar\\uninstall.exe",
      L"/entry=Foo Bar"},
-    // A shorter prefix counts only as written: ".exe" is never added to one.
-    {L"C:\\Program Files\\Acc Tool\\acc touch\t/S /Q", nullptr, L"no file that it names is there"},
+    // A shorter prefix counts only as written, and only for an ".exe": other files open through their
+    // association, so a planted "D:\Games\Star" or "C:\Tools\remove" must not run.
+    {L"C:\\Program Files\\Acc Tool\\acc touch\t/S /Q", nullptr, L"no program that it names is there"},
     {L"D:\\Games\\Star Run\\UNINS000.EXE /S", nullptr, L"the uninstaller \"D:\\Games\\Star Run\\UNINS000.EXE\" is not there"},
     {L"D:\\Apps\\Missing Tool\\un.exe /x", nullptr, L"the uninstaller \"D:\\Apps\\Missing Tool\\un.exe\" is not there"},
-    {L"C:\\Tools\\remove now", L"C:\\Tools\\remove", L"now"},
+    {L"C:\\Tools\\remove now", nullptr, L"no program that it names is there"},
+    {L"C:\\Tools\\remove", L"C:\\Tools\\remove", L""},
+    // Only the file exactly as written: not one that Windows finds by dropping trailing dots and blanks,
+    // resolving "..", taking a device name or a stream.
+    {L"C:\\tool\\helper.exe /../../other/evil.exe", L"C:\\tool\\helper.exe", L"/../../other/evil.exe"},
+    {L"C:\\tool\\helper.exe .", L"C:\\tool\\helper.exe", L"."},
+    {L"nul /d", nullptr, L"\"nul\" is no file's name as it stands"},
+    {L"C:\\tool\\helper.exe:evil.exe /x", nullptr, L"\"C:\\tool\\helper.exe:evil.exe\" is no file's name as it stands"},
     // Without a folder: the system folder, the Windows folder, then the full paths of PATH; ".exe"
     // added when the name has none. Never the working directory, nor a relative PATH entry.
     {L"MsiExec.exe /X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}", L"C:\\Windows\\system32\\MsiExec.exe",
@@ -124,6 +153,22 @@ const CommandShape kCommandShapes[] = {
     {L"%ProgramFiles(x86)%\\Pebble Zip\\Uninstall.exe", L"C:\\Program Files (x86)\\Pebble Zip\\Uninstall.exe", L""},
     {L"%ProgramFiles%\\Foo Bar\\uninstall.exe /S", L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"/S"},
     {L"\"%SystemRoot%\\system32\\msiexec.exe\" /x {A}", L"C:\\Windows\\system32\\msiexec.exe", L"/x {A}"},
+    // The machine's entries take the machine's variables and PATH; the user's entries the user's.
+    {L"%SystemRoot%\\un.exe", L"C:\\Windows\\un.exe", L""},
+    {L"%SystemRoot%\\un.exe", L"C:\\Users\\me\\un.exe", L"", kUser},
+    {L"mytool /x", nullptr, L"\"mytool\" is in none", RegistrySource::Machine64},
+    {L"mytool /x", L"C:\\Users\\me\\bin\\mytool.exe", L"/x", kUser},
+    // A 32-bit installer's entry, as a 32-bit program sees 64-bit Windows: the 32-bit system folder but
+    // for the folders both share, "Sysnative" for the real one, and "Program Files (x86)".
+    {L"C:\\Windows\\System32\\legacyuninst.exe /x", L"C:\\Windows\\SysWOW64\\legacyuninst.exe", L"/x", k32Bit},
+    {L"C:\\Windows\\System32\\legacyuninst.exe /x", L"C:\\Windows\\System32\\legacyuninst.exe", L"/x"},
+    {L"rundll32.exe x.dll,Entry", L"C:\\Windows\\SysWOW64\\rundll32.exe", L"x.dll,Entry", k32Bit},
+    {L"notepad", L"C:\\Windows\\notepad.exe", L"", k32Bit},
+    {L"C:\\Windows\\system32\\spool\\drivers\\un.exe", L"C:\\Windows\\system32\\spool\\drivers\\un.exe", L"", k32Bit},
+    {L"C:\\Windows\\Sysnative\\cmd.exe /c x", L"C:\\Windows\\system32\\cmd.exe", L"/c x", k32Bit},
+    {L"%ProgramFiles%\\Tool\\uninst.exe", L"C:\\Program Files (x86)\\Tool\\uninst.exe", L"", k32Bit},
+    {L"%ProgramFiles%\\Tool\\uninst.exe", L"C:\\Program Files\\Tool\\uninst.exe", L""},
+    {L"\"%CommonProgramFiles%\\Tool\\un.exe\"", L"C:\\Program Files (x86)\\Common Files\\Tool\\un.exe", L"", k32Bit},
 };
 
 class CommandShapes : public ::testing::TestWithParam<CommandShape> {
@@ -132,25 +177,36 @@ protected:
         for (const auto* file :
              {L"C:\\Program Files\\Foo\\unins000.exe", L"C:\\a b\\u.exe", L"C:\\Program Files\\Acc Tool\\acc touch.exe",
               L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"C:\\Program Files (x86)\\Pebble Zip\\Uninstall.exe",
-              L"C:\\Tools\\remove", L"C:\\Windows\\System32\\msiexec.exe", L"C:\\Windows\\System32\\rundll32.exe",
+              L"C:\\Windows\\System32\\msiexec.exe", L"C:\\Windows\\System32\\rundll32.exe",
               L"C:\\Windows\\System32\\cmd.exe", L"C:\\Windows\\notepad.exe", L"C:\\Program Files\\PowerShell\\7\\pwsh.exe",
-              L"D:\\bin\\tool.exe",
+              L"D:\\bin\\tool.exe", L"C:\\tool\\helper.exe", L"C:\\Windows\\un.exe", L"C:\\Users\\me\\un.exe",
+              L"C:\\Users\\me\\bin\\mytool.exe", L"C:\\Windows\\SysWOW64\\legacyuninst.exe",
+              L"C:\\Windows\\System32\\legacyuninst.exe", L"C:\\Windows\\SysWOW64\\rundll32.exe",
+              L"C:\\Windows\\System32\\spool\\drivers\\un.exe", L"C:\\Program Files (x86)\\Tool\\uninst.exe",
+              L"C:\\Program Files\\Tool\\uninst.exe", L"C:\\Program Files (x86)\\Common Files\\Tool\\un.exe",
               // planted
               L"C:\\Program.exe", L"C:\\Program Files\\Acc Tool\\acc.exe", L"C:\\Program Files\\Foo", L"D:\\Games\\Star.exe",
-              L"D:\\Apps\\Missing.exe", L"helper.exe", L".\\helper.exe", L"Tools\\helper.exe", L"setup.exe", L"sub\\uninst.exe"}) {
+              L"D:\\Games\\Star", L"D:\\Apps\\Missing.exe", L"C:\\Tools\\remove", L"helper.exe", L".\\helper.exe",
+              L"Tools\\helper.exe", L"setup.exe", L"sub\\uninst.exe", L"C:\\other\\evil.exe",
+              // what Windows says is there, reading the text as another file
+              L"C:\\tool\\helper.exe /../../other/evil.exe", L"C:\\tool\\helper.exe .", L"C:\\Windows\\system32\\nul.exe",
+              L"C:\\tool\\helper.exe:evil.exe"}) {
             shell.addFile(file);
         }
+        shell.userEnvironment[L"SystemRoot"] = L"C:\\Users\\me";
+        shell.userEnvironment[L"Path"] += L";C:\\Users\\me\\bin";
     }
     testing::Journal journal;
     testing::FaultPlan faults;
     testing::FakeShell shell{journal, faults};
+    CommandLauncher launcher{shell};
 };
 
-TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramOrAReport) {
+TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
     const auto& shape = GetParam();
     if (shape.program == nullptr) {
         try {
-            LaunchCommand(shell, 0x1234, shape.command, L"C:\\Orvendale");
+            launcher.launch(0x1234, shape.command, shape.source);
             ADD_FAILURE() << "started";
         } catch (const Failure& report) {
             EXPECT_NE(report.description().find(shape.arguments), std::wstring::npos) << report.description();
@@ -159,25 +215,36 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramOrAReport) {
         EXPECT_TRUE(shell.opened.empty());
         return;
     }
-    LaunchCommand(shell, 0x1234, shape.command, L"C:\\Orvendale");
+    launcher.launch(0x1234, shape.command, shape.source);
     ASSERT_EQ(shell.opened.size(), 1u);
-    EXPECT_EQ(shell.opened[0].program, shape.program);
+    const std::wstring program = shape.program;
+    EXPECT_EQ(shell.opened[0].program, program);
     EXPECT_EQ(shell.opened[0].arguments, shape.arguments);
-    EXPECT_EQ(shell.opened[0].directory, L"C:\\Orvendale");
+    EXPECT_EQ(shell.opened[0].directory, program.substr(0, program.rfind(L'\\')));
 }
 
 INSTANTIATE_TEST_SUITE_P(Installers, CommandShapes, ::testing::ValuesIn(kCommandShapes));
+
+// A Windows without 32-bit programs has no 32-bit system folder: its 32-bit entries are read as they stand.
+TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {
+    shell.wow64Folder.clear();
+    launcher.launch(0, L"C:\\Windows\\System32\\legacyuninst.exe /x", k32Bit);
+    launcher.launch(0, L"%ProgramFiles%\\Tool\\uninst.exe", k32Bit);
+    ASSERT_EQ(shell.opened.size(), 2u);
+    EXPECT_EQ(shell.opened[0].program, L"C:\\Windows\\System32\\legacyuninst.exe");
+    EXPECT_EQ(shell.opened[1].program, L"C:\\Program Files\\Tool\\uninst.exe");
+}
 
 // Windows starts no longer command line, and looking into a longer one only costs time: it is refused
 // as it stands, and after its references are expanded.
 TEST_F(CommandShapes, CommandsLongerThanWindowsStartsAreRefusedUnlooked) {
     const std::wstring program = L"C:\\a b\\u.exe";
     const std::wstring longest = program + L" " + std::wstring(kLongestCommandLine - program.size() - 1, L'x');
-    LaunchCommand(shell, 0, longest, L"C:\\Orvendale");
+    launcher.launch(0, longest, RegistrySource::Machine64);
     EXPECT_EQ(shell.opened.size(), 1u);
     for (const auto& tooLong : {longest + L"x", std::wstring(1 << 20, L' ') + L"C:\\a b\\u.exe",
                                 longest.substr(0, kLongestCommandLine - 19) + L"%ProgramFiles(x86)%"}) {
-        EXPECT_THROW(LaunchCommand(shell, 0, tooLong, L"C:\\Orvendale"), Failure);
+        EXPECT_THROW(launcher.launch(0, tooLong, RegistrySource::Machine64), Failure);
     }
     EXPECT_EQ(shell.opened.size(), 1u);
 }

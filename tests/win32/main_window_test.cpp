@@ -283,6 +283,8 @@ protected:
         return buffer;
     }
 
+    std::size_t add(const wchar_t* name) { return programList->add(name, RegistrySource::Machine64); }
+
     ListViewProgramList* programList = nullptr;
 };
 
@@ -296,8 +298,8 @@ TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes)
         ValidateRect(window.list(), nullptr);
         programList->setRedraw(false);
         programList->clear();
-        programList->setSubItem(programList->add(L"Zeta"), 3, key);
-        programList->add(L"alpha");
+        programList->setSubItem(add(L"Zeta"), 3, key);
+        add(L"alpha");
         EXPECT_EQ(controlText(0, 0), shownMeanwhile);
         programList->setRedraw(true);
         return GetUpdateRect(window.list(), nullptr, FALSE) != FALSE;
@@ -313,8 +315,8 @@ TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes)
 }
 
 TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {
-    programList->add(L"One");
-    programList->add(L"Two");
+    add(L"One");
+    add(L"Two");
     EXPECT_EQ(stateImageOf(0), 1u);
     programList->setChecked(2, true);
     EXPECT_EQ(stateImageOf(1), 2u);
@@ -338,8 +340,8 @@ TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {
 
 TEST_F(ProgramListTest, ClickOnTheBoxAndSpaceToggleTheTick) {
     window.showCentred(SW_SHOWNORMAL);
-    programList->add(L"Clickable");
-    programList->add(L"Second");
+    add(L"Clickable");
+    add(L"Second");
     RECT box{};
     box.left = LVIR_BOUNDS;
     ListView_GetItemRect(window.list(), 0, &box, LVIR_BOUNDS);

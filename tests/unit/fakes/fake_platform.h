@@ -5,6 +5,7 @@
 
 #include <cwctype>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -20,6 +21,11 @@
 namespace orv::testing {
 
 using Journal = std::vector<std::string>;
+
+inline std::wstring Lower(std::wstring text) {
+    for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
+    return text;
+}
 
 class FakeMainWindow final : public MainWindow {
 public:
@@ -89,6 +95,21 @@ private:
     FaultPlan& faults_;
 };
 
+// Environment variables by name, in any letter case.
+class FakeEnvironment final : public Environment {
+public:
+    explicit FakeEnvironment(std::map<std::wstring, std::wstring> variables) : variables_(std::move(variables)) {}
+    [[nodiscard]] std::optional<std::wstring> value(const std::wstring& name) const override {
+        for (const auto& [variable, value] : variables_) {
+            if (Lower(variable) == Lower(name)) return value;
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::map<std::wstring, std::wstring> variables_;
+};
+
 class FakeShell final : public Shell {
 public:
     FakeShell(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
@@ -100,24 +121,21 @@ public:
         if (refused.count(program)) throw Failure(L"The system cannot find the file specified.");
         opened.push_back({owner, program, arguments, directory});
     }
-    void startProgram(const std::wstring& program, const std::wstring& commandLine, int windowStyle) override {
+    void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
+                      int windowStyle) override {
         faults_.check("shell.startProgram");
         journal_.push_back("shell.startProgram");
-        started.push_back({program, commandLine, windowStyle});
+        started.push_back({program, commandLine, directory, windowStyle});
     }
-    std::wstring expandEnvironment(const std::wstring& text) override {
-        std::wstring result = text;
-        for (const auto& [name, value] : environment) {
-            for (auto at = result.find(name); at != std::wstring::npos; at = result.find(name, at + value.size())) {
-                result.replace(at, name.size(), value);
-            }
-        }
-        return result;
+    std::unique_ptr<Environment> environment(EnvironmentScope scope) override {
+        faults_.check("shell.environment");
+        return std::make_unique<FakeEnvironment>(scope == EnvironmentScope::Machine ? machineEnvironment : userEnvironment);
     }
     // Letter case does not matter to file names, as on Windows.
     bool isFile(const std::wstring& path) override { return files.count(Lower(path)) != 0; }
     std::wstring systemFolder() override { return L"C:\\Windows\\system32"; }
     std::wstring windowsFolder() override { return L"C:\\Windows"; }
+    std::wstring wow64SystemFolder() override { return wow64Folder; }
 
     void addFile(const std::wstring& path) { files.insert(Lower(path)); }
 
@@ -126,24 +144,24 @@ public:
         std::wstring program, arguments, directory;
     };
     struct Start {
-        std::wstring program, commandLine;
+        std::wstring program, commandLine, directory;
         int windowStyle;
     };
     std::vector<Request> opened;
     std::vector<Start> started;
     std::set<std::wstring> refused;
-    std::map<std::wstring, std::wstring> environment{
-        {L"%ProgramFiles%", L"C:\\Program Files"},
-        {L"%ProgramFiles(x86)%", L"C:\\Program Files (x86)"},
-        {L"%SystemRoot%", L"C:\\Windows"},
+    std::wstring wow64Folder = L"C:\\Windows\\SysWOW64";
+    std::map<std::wstring, std::wstring> machineEnvironment{
+        {L"ProgramFiles", L"C:\\Program Files"},
+        {L"ProgramFiles(x86)", L"C:\\Program Files (x86)"},
+        {L"CommonProgramFiles", L"C:\\Program Files\\Common Files"},
+        {L"CommonProgramFiles(x86)", L"C:\\Program Files (x86)\\Common Files"},
+        {L"SystemRoot", L"C:\\Windows"},
         // Relative and empty entries stand for the working directory.
-        {L"%PATH%", L"C:\\Windows\\system32;;.;Tools;\"C:\\Program Files\\PowerShell\\7\\\";D:\\bin"}};
+        {L"Path", L"C:\\Windows\\system32;;.;Tools;\"C:\\Program Files\\PowerShell\\7\\\";D:\\bin"}};
+    std::map<std::wstring, std::wstring> userEnvironment = machineEnvironment;
 
 private:
-    static std::wstring Lower(std::wstring text) {
-        for (auto& c : text) c = static_cast<wchar_t>(std::towlower(c));
-        return text;
-    }
     std::set<std::wstring> files;  // lower case
     Journal& journal_;
     FaultPlan& faults_;

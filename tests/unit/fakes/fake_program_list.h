@@ -15,6 +15,7 @@ struct FakeRow {
     std::wstring text;
     std::array<std::wstring, 4> subItems;  // [1] to [3] are used
     bool checked = false;
+    RegistrySource source = RegistrySource::Machine64;
 };
 
 struct FakeColumn {
@@ -37,9 +38,9 @@ public:
         faults.check("list.clear");
         rows.clear();
     }
-    std::size_t add(std::wstring_view text) override {
+    std::size_t add(std::wstring_view text, RegistrySource source) override {
         faults.check("list.add");
-        rows.push_back({std::wstring(text), {}, false});
+        rows.push_back({std::wstring(text), {}, false, source});
         return rows.size();
     }
     void setSubItem(std::size_t row, int subItem, std::wstring_view text) override {
@@ -60,6 +61,10 @@ public:
         if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value");
         return at(row).subItems[subItem];
     }
+    RegistrySource source(std::size_t row) override {
+        faults.check("list.source");
+        return at(row).source;
+    }
     bool checked(std::size_t row) override {
         faults.check("list.checked");
         return at(row).checked;
@@ -74,8 +79,9 @@ public:
     }
 
     // Seeds rows directly, as if a refresh had made them.
-    void seed(const std::wstring& text, bool isChecked = false, const std::wstring& command = L"") {
-        FakeRow row{text, {}, isChecked};
+    void seed(const std::wstring& text, bool isChecked = false, const std::wstring& command = L"",
+              RegistrySource source = RegistrySource::Machine64) {
+        FakeRow row{text, {}, isChecked, source};
         row.subItems[1] = command;
         rows.push_back(row);
     }

@@ -1,0 +1,154 @@
+#include "win32/shell_adapter.h"
+
+#include <windows.h>
+#include <shellapi.h>
+#include <userenv.h>
+
+#include <utility>
+#include <vector>
+
+#include "ports/failure.h"
+#include "win32/handles.h"
+#include "win32/system_error.h"
+
+namespace orv::win32 {
+namespace {
+
+using UniqueEnvironmentBlock = UniqueHandleOf<void*, &DestroyEnvironmentBlock>;
+
+// A folder from one of the calls that answer the length they need when the buffer is too small.
+std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failure) {
+    std::wstring folder(MAX_PATH, L'\0');
+    for (;;) {
+        const UINT length = query(folder.data(), static_cast<UINT>(folder.size()));
+        if (length == 0) ThrowLastError(failure);
+        if (length < folder.size()) {
+            folder.resize(length);
+            return folder;
+        }
+        folder.resize(length);
+    }
+}
+
+// Names that begin with "=" hold the current folder of each drive: no command refers to them.
+bool IsVariableName(const std::wstring& name) {
+    return !name.empty() && name.front() != L'=';
+}
+
+// The machine's own variables, as Windows gives them to a process of no user: what the registry of
+// the machine sets, which only an administrator can change.
+class MachineEnvironment final : public Environment {
+public:
+    MachineEnvironment() {
+        void* block = nullptr;
+        if (!CreateEnvironmentBlock(&block, nullptr, FALSE)) ThrowLastError(L"Could not read the machine's environment");
+        const UniqueEnvironmentBlock owned(block);
+        for (auto* entry = static_cast<const wchar_t*>(block); *entry != L'\0'; entry += wcslen(entry) + 1) {
+            const std::wstring_view text(entry);
+            const auto equals = text.find(L'=', 1);
+            if (equals != std::wstring_view::npos) variables_.emplace_back(text.substr(0, equals), text.substr(equals + 1));
+        }
+    }
+
+    [[nodiscard]] std::optional<std::wstring> value(const std::wstring& name) const override {
+        if (!IsVariableName(name)) return std::nullopt;
+        for (const auto& [variable, value] : variables_) {
+            if (CompareStringOrdinal(variable.c_str(), -1, name.c_str(), -1, TRUE) == CSTR_EQUAL) return value;
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::vector<std::pair<std::wstring, std::wstring>> variables_;
+};
+
+// This program's own environment, which the user's settings shape.
+class UserEnvironment final : public Environment {
+public:
+    [[nodiscard]] std::optional<std::wstring> value(const std::wstring& name) const override {
+        if (!IsVariableName(name)) return std::nullopt;
+        std::wstring value(256, L'\0');
+        for (;;) {
+            SetLastError(ERROR_SUCCESS);
+            const DWORD length = GetEnvironmentVariableW(name.c_str(), value.data(), static_cast<DWORD>(value.size()));
+            if (length == 0 && GetLastError() == ERROR_ENVVAR_NOT_FOUND) return std::nullopt;
+            if (length < value.size()) {
+                value.resize(length);
+                return value;
+            }
+            value.resize(length);  // the length it needs, its terminator included
+        }
+    }
+};
+
+}  // namespace
+
+void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
+                        const std::wstring& directory) {
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof(request);
+    // The shell shows no box of its own: a refusal is reported once, by the caller's trap. NOASYNC:
+    // the request is finished before the call returns, so the next row's uninstaller starts after this
+    // one and nothing is left half-done when the list is rebuilt.
+    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    request.hwnd = reinterpret_cast<HWND>(owner);
+    request.lpFile = program.c_str();
+    request.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
+    request.lpDirectory = directory.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExW(&request)) {
+        const DWORD error = GetLastError();
+        if (error == ERROR_CANCELLED) {
+            return;  // the user declined the elevation prompt: a choice, not a failure
+        }
+        throw Failure(SystemMessage(error));
+    }
+}
+
+// The program is named as the application, so no search (which would look in our own folder first)
+// decides which file runs.
+void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine,
+                                const std::wstring& directory, int windowStyle) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    PROCESS_INFORMATION process{};
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(L'\0');
+    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &process)) {
+        ThrowLastError(L"Could not start \"" + commandLine + L"\"");
+    }
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
+}
+
+std::unique_ptr<Environment> WindowsShell::environment(EnvironmentScope scope) {
+    if (scope == EnvironmentScope::Machine) return std::make_unique<MachineEnvironment>();
+    return std::make_unique<UserEnvironment>();
+}
+
+bool WindowsShell::isFile(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::wstring WindowsShell::systemFolder() {
+    return FolderFrom(&GetSystemDirectoryW, L"Could not find the system folder");
+}
+
+std::wstring WindowsShell::windowsFolder() {
+    return FolderFrom(&GetSystemWindowsDirectoryW, L"Could not find the Windows folder");
+}
+
+// Windows without 32-bit programs answers that it has no such folder.
+std::wstring WindowsShell::wow64SystemFolder() {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemWow64DirectoryW(folder, MAX_PATH);
+    if (length == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return {};
+    if (length == 0 || length >= MAX_PATH) ThrowLastError(L"Could not find the 32-bit system folder");
+    return std::wstring(folder, length);
+}
+
+}  // namespace orv::win32
