@@ -10,6 +10,7 @@ if(MSVC)
   # The program carries its own manifest in its resources; the linker must not add a second one.
   add_link_options(/MANIFEST:NO)
 else()
+  add_compile_options("$<$<COMPILE_LANGUAGE:CXX>:SHELL:-include ${CMAKE_CURRENT_LIST_DIR}/windows_sdk_names.h>")
   add_link_options(-static -static-libgcc -static-libstdc++
                    -Wl,--dynamicbase -Wl,--high-entropy-va -Wl,--nxcompat)
   # Two builds of one commit give the same bytes: no build folders in the binaries and no link time

@@ -62,13 +62,13 @@ std::string NarrowToUtf8(std::wstring_view wide) {
     out.reserve(wide.size());
     for (std::size_t i = 0; i < wide.size(); ++i) {
         auto cp = static_cast<char32_t>(wide[i]);
-        if (sizeof(wchar_t) == 2 && cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() &&
-            wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<char32_t>(wide[i + 1]) - 0xDC00);
-            ++i;
-        } else if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
-            cp = kReplacement;
+        if constexpr (sizeof(wchar_t) == 2) {
+            if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 && wide[i + 1] <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (static_cast<char32_t>(wide[i + 1]) - 0xDC00);
+                ++i;
+            }
         }
+        if ((cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) cp = kReplacement;
         if (cp < 0x80) {
             out.push_back(static_cast<char>(cp));
         } else if (cp < 0x800) {

@@ -131,8 +131,8 @@ void MainWindowFrame::setCaption(const std::wstring& caption) {
 
 void MainWindowFrame::useApplicationIcon() {
     icons_ = LoadApplicationIcons(dpi_);
-    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_.big.get()));
-    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_.small.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icons_.large.get()));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_.caption.get()));
 }
 
 void MainWindowFrame::setBackColor(OleColor color) {

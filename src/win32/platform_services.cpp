@@ -39,11 +39,11 @@ void WindowsTextCase::lowerInto(std::wstring_view text, std::wstring& lowered) {
 void WindowsCollation::appendSortKey(std::wstring_view text, std::string& keys) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = static_cast<int>(text.size());
-    std::array<char, 512> small{};
-    int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(small.data()),
-                              static_cast<int>(small.size()), nullptr, nullptr, 0);
+    std::array<char, 512> onStack{};
+    int bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, reinterpret_cast<LPWSTR>(onStack.data()),
+                              static_cast<int>(onStack.size()), nullptr, nullptr, 0);
     if (bytes > 0) {
-        keys.append(small.data(), static_cast<std::size_t>(bytes));
+        keys.append(onStack.data(), static_cast<std::size_t>(bytes));
         return;
     }
     bytes = LCMapStringEx(LOCALE_NAME_USER_DEFAULT, flags, text.data(), length, nullptr, 0, nullptr, nullptr, 0);

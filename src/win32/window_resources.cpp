@@ -24,7 +24,7 @@ ApplicationIcons LoadApplicationIcons(UINT dpi) {
                                                          GetSystemMetricsForDpi(heightMetric, dpi), 0)));
     };
     ApplicationIcons icons{load(SM_CXICON, SM_CYICON), load(SM_CXSMICON, SM_CYSMICON)};
-    if (!icons.big || !icons.small) ThrowLastError(L"Could not load the application icon");
+    if (!icons.large || !icons.caption) ThrowLastError(L"Could not load the application icon");
     return icons;
 }
 

@@ -12,8 +12,8 @@ UniqueHfont MakeArialBold(int centiPoints, UINT dpi);
 // The application's icon at the sizes Windows shows for a screen of `dpi`; throws Failure when it cannot
 // be loaded.
 struct ApplicationIcons {
-    UniqueHicon big;
-    UniqueHicon small;
+    UniqueHicon large;    // Alt+Tab and the task bar
+    UniqueHicon caption;  // the title bar
 };
 ApplicationIcons LoadApplicationIcons(UINT dpi);
 // A fully transparent 32 x 32 icon, which the window carries until start-up gives it ours.

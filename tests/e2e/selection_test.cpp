@@ -12,6 +12,7 @@ namespace {
 class SelectionE2e : public ::testing::Test {
 protected:
     void SetUp() override {
+        entries.addOthersAround();  // a filter ticks other programs too; only the test's own rows count
         entries.add(L"pe", L"Photo Editor 2", L"C:\\pe\\un.exe");
         entries.add(L"zip", L"Zip Tool", L"C:\\photo\\zip.exe");
         entries.add(L"pv", L"Photo Viewer", L"C:\\pv\\un.exe");

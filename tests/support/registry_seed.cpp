@@ -79,12 +79,31 @@ void SeededUninstallEntries::removeUninstallKeys() {
     }
 }
 
-void SeededUninstallEntries::setRaw(const std::wstring& keyName, const std::wstring& valueName, DWORD type,
-                                    const void* data, DWORD bytes, RegistrySource source) {
-    remember(keyName, source);
+void SeededUninstallEntries::write(const std::wstring& keyName, const std::wstring& valueName, DWORD type,
+                                   const void* data, DWORD bytes, RegistrySource source) {
     HKEY key = CreateEntry(source, keyName);
     RegSetValueExW(key, valueName.c_str(), 0, type, static_cast<const BYTE*>(data), bytes);
     RegCloseKey(key);
+}
+
+void SeededUninstallEntries::setRaw(const std::wstring& keyName, const std::wstring& valueName, DWORD type,
+                                    const void* data, DWORD bytes, RegistrySource source) {
+    remember(keyName, source);
+    write(keyName, valueName, type, data, bytes, source);
+}
+
+void SeededUninstallEntries::addOthersAround() {
+    int key = 0;
+    for (const std::wstring name : {L"0 Other Program", L"Alpha Other", L"Charlie Other", L"Chess Other", L"Delta Other",
+                                    L"Orvendale Other", L"Photo Other", L"Zulu Other"}) {
+        const std::wstring keyName = L"orvendale-other-" + std::to_wstring(key++);
+        const std::wstring command = L"C:\\other\\un.exe";
+        made_.emplace_back(RegistrySource::CurrentUser, keyName);
+        write(keyName, kDisplayNameValue, REG_SZ, name.c_str(), static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)),
+              RegistrySource::CurrentUser);
+        write(keyName, kUninstallStringValue, REG_SZ, command.c_str(),
+              static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), RegistrySource::CurrentUser);
+    }
 }
 
 void SeededUninstallEntries::setString(const std::wstring& keyName, const std::wstring& valueName,

@@ -34,6 +34,10 @@ public:
                    DWORD type = REG_SZ, RegistrySource source = RegistrySource::CurrentUser);
     // An entry that a real installer makes for the test: it is the test's to see and to remove.
     void adopt(const std::wstring& keyName, RegistrySource source);
+    // Entries as a machine's own programs are, listed but not among the test's rows, by names that sort
+    // before, between and after the tests' own and share their first letters: a test whose keys or
+    // letters reach other rows puts them around its own, as a Windows machine has hundreds.
+    void addOthersAround();
     void remove(const std::wstring& keyName, RegistrySource source = RegistrySource::CurrentUser);
 
     // Deletes the uninstall key itself in every source. Only under Wine: it throws on Windows.
@@ -43,6 +47,8 @@ public:
 
 private:
     void remember(const std::wstring& keyName, RegistrySource source);
+    void write(const std::wstring& keyName, const std::wstring& valueName, DWORD type, const void* data, DWORD bytes,
+               RegistrySource source);
 
     std::vector<std::pair<RegistrySource, std::wstring>> made_;
 };
