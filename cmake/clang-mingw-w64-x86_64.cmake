@@ -14,5 +14,6 @@ set(libstdcxx ${gcc_dir}/include/c++)
 add_compile_options($<$<COMPILE_LANGUAGE:CXX>:-nostdinc++>)
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${libstdcxx} ${libstdcxx}/${TOOLCHAIN_PREFIX} ${libstdcxx}/backward)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir}")
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-fuse-ld=lld -L${gcc_dir}")
 # std::thread of that library rests on winpthreads.
 set(CMAKE_CXX_STANDARD_LIBRARIES "-lpthread")
