@@ -13,7 +13,10 @@
 #include "registry_seed.h"
 #include "win32/list_view.h"
 #include "win32/main_window.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 
 namespace orv::bench {
 

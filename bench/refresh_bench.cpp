@@ -18,7 +18,10 @@
 #include "fakes/recording_reporter.h"
 #include "inventory/refresh_list.h"
 #include "win32/list_view.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 #include "win32/shell_adapter.h"
 #include "win32/registry_adapter.h"
 
@@ -60,9 +63,9 @@ std::size_t FloorRead() {
 // The real registry, counting every call the refresh makes of it.
 class CountingRegistry final : public Registry {
 public:
-    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override {
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path) override {
         ++calls;
-        auto key = real_.open(source, path, access);
+        auto key = real_.open(source, path);
         return key ? std::make_unique<Key>(std::move(key), calls) : nullptr;
     }
     std::size_t calls = 0;
@@ -117,7 +120,11 @@ void PrintWhereTheRestGoes(ShownList& shown, int count) {
     for (int i = 1; i < count; ++i) names.push_back(L"Bench Program " + std::to_wstring((i * 7919) % count));
     const std::wstring command = L"\"C:\\Program Files\\Bench 1\\unins000.exe\" /SILENT";
     const double sortKeys = SecondsFor([&] {
-        for (const auto& name : names) collation.sortKey(name);
+        std::string key;
+        for (const auto& name : names) {
+            key.clear();
+            collation.appendSortKey(name, key);
+        }
     });
     const double caseMapping = SecondsFor([&] {
         for (int i = 0; i < 2 * count; ++i) textCase.lower(command);

@@ -10,7 +10,10 @@
 #include "fakes/recording_reporter.h"
 #include "inventory/refresh_list.h"
 #include "win32/list_view.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 #include "win32/registry_adapter.h"
 
 namespace {

@@ -1,13 +1,9 @@
 #include "app/command_line.h"
 
-#include <algorithm>
+#include "services/ascii_case.h"
 
 namespace orv {
 namespace {
-
-wchar_t AsciiLower(wchar_t c) {
-    return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c;
-}
 
 std::wstring_view WithoutLeadingBlanks(std::wstring_view text) {
     std::size_t from = 0;
@@ -69,11 +65,6 @@ std::wstring ExpandReferences(std::wstring_view text, const VariableLookup& look
     }
     expanded.append(text);
     return expanded;
-}
-
-bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 }  // namespace orv

@@ -37,8 +37,4 @@ std::wstring_view PlainlyNamedProgram(std::wstring_view text);
 using VariableLookup = std::function<std::optional<std::wstring>(const std::wstring& name)>;
 std::wstring ExpandReferences(std::wstring_view text, const VariableLookup& lookup);
 
-// Whether two texts are equal ignoring the letter case of A to Z: enough for the names that Windows
-// itself gives its variables and folders.
-bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b);
-
 }  // namespace orv

@@ -4,7 +4,8 @@
 
 #include "app/launch_command.h"
 #include "inventory/refresh_list.h"
-#include "services/appearance.h"
+#include "services/application_title.h"
+#include "services/apply_skin.h"
 #include "services/locations.h"
 #include "services/maker.h"
 #include "services/trap.h"
@@ -21,8 +22,12 @@ void Form1::startUp() {
     Trap trap(location::kFormLoad, ports_.reporter);
     auto& window = ports_.window;
     trap.step(100, [&] { ApplySkin(ports_.files, window); });
-    if (trap.test(104, [&] { return FileExistsProbe(ports_.files, ports_.files.programFolder() + kHandCursorSuffix); })) {
-        trap.step(106, [&] { window.loadCustomPointer(ports_.files.programFolder() + kHandCursorSuffix); });
+    std::wstring handCursor;
+    if (trap.entersBlock(104, [&] {
+            handCursor = ports_.files.programFolder() + kHandCursorSuffix;
+            return ports_.files.kindOf(handCursor) != PathKind::Nothing;
+        })) {
+        trap.step(106, [&] { window.loadCustomPointer(handCursor); });
     }
     trap.step(108, [&] { visitHomePageSometimes(); });
     trap.step(128, [&] { window.setCaption(maker::kProductName); });
@@ -46,11 +51,12 @@ void Form1::visitHomePageSometimes() {
     const int n = static_cast<int>(std::floor(ports_.random.next() * 100.0)) + 1;
     // n runs from 1 to 100; one number of the hundred, the maker's 7, opens the page.
     if (n == 7) {
-        // By its full path: a search for "explorer" would look in our own folder first.
-        // It runs in the Windows folder: whatever folder we were started from stays out of its way.
+        // By its full path: a search for "explorer" would look in our own folder first. It runs in the
+        // Windows folder: whatever folder we were started from stays out of its way.
         const std::wstring windows = ports_.shell.windowsFolder();
         const std::wstring explorer = windows + L"\\explorer.exe";
-        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", windows, kShowMinimized);
+        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", windows,
+                                  StartWindow::Minimized);
     }
 }
 
@@ -59,7 +65,7 @@ void Form1::uninstallTicked() {
     auto& list = ports_.list;
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
-    CommandLauncher launcher(ports_.shell);  // finds the folders and variables once for the whole batch
+    CommandLauncher launcher(ports_.shell, ports_.files);  // finds the folders and variables once for the batch
     for (std::size_t row = 1; row <= rows; ++row) {
         // A tick that cannot be read is reported and the row is not started: an uninstaller the user
         // may not have ticked must never run.
@@ -79,16 +85,19 @@ void Form1::refresh() {
     trap.step(100, [&] { rebuildList(); });
 }
 
-void Form1::untickAll() {
-    Trap trap(location::kPushButton3Click, ports_.reporter);
+void Form1::walkRows(Trap& trap, int startLine, int advanceLine, const std::function<void(std::size_t row)>& body) {
     auto& list = ports_.list;
     RedrawSuspended quiet(list);
     std::size_t row = 0;
     std::size_t rows = 0;
     trap.walk(
-        100, [&] { rows = list.count(); row = 1; return rows >= 1; },
-        [&] { trap.step(102, [&] { list.setChecked(row, false); }); },
-        102, [&] { return ++row <= rows; });
+        startLine, [&] { rows = list.count(); row = 1; return rows >= 1; }, [&] { body(row); }, advanceLine,
+        [&] { return ++row <= rows; });
+}
+
+void Form1::untickAll() {
+    Trap trap(location::kPushButton3Click, ports_.reporter);
+    walkRows(trap, 100, 102, [&](std::size_t row) { trap.step(102, [&] { ports_.list.setChecked(row, false); }); });
 }
 
 void Form1::showHelp() {
@@ -114,17 +123,11 @@ void Form1::selectByText(const wchar_t* location, bool containing) {
     auto& list = ports_.list;
     std::wstring searchText;
     trap.step(100, [&] { searchText = ports_.dialogs.inputBox(kInputPrompt, applicationTitle_); });
-    RedrawSuspended quiet(list);
-    std::size_t row = 0;
-    std::size_t rows = 0;
-    trap.walk(
-        102, [&] { rows = list.count(); row = 1; return rows >= 1; },
-        [&] {
-            if (trap.test(104, [&] { return MatchesSearch(ports_.textCase, list.text(row), searchText) == containing; })) {
-                trap.step(106, [&] { list.setChecked(row, true); });
-            }
-        },
-        106, [&] { return ++row <= rows; });
+    walkRows(trap, 102, 106, [&](std::size_t row) {
+        if (trap.entersBlock(104, [&] { return MatchesSearch(ports_.textCase, list.text(row), searchText) == containing; })) {
+            trap.step(106, [&] { list.setChecked(row, true); });
+        }
+    });
 }
 
 bool MatchesSearch(TextCase& textCase, const std::wstring& rowText, const std::wstring& searchText) {
@@ -134,11 +137,11 @@ bool MatchesSearch(TextCase& textCase, const std::wstring& rowText, const std::w
     return textCase.lower(rowText).find(textCase.lower(searchText)) != std::wstring::npos;
 }
 
-void Form1::ButtonMouseMove() {
+void Form1::showHandPointer() {
     ports_.window.setPointer(PointerSetting::Custom);
 }
 
-void Form1::SurfaceMouseMove() {
+void Form1::showArrowPointer() {
     ports_.window.setPointer(PointerSetting::Default);
 }
 

@@ -1,19 +1,23 @@
 // The main window's procedures: start-up, the six buttons, and the pointer feedback.
 #pragma once
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
-#include "ports/random_source.h"
 #include "ports/dialogs.h"
 #include "ports/files.h"
 #include "ports/main_window.h"
 #include "ports/program_list.h"
+#include "ports/random_source.h"
 #include "ports/registry.h"
 #include "ports/shell.h"
 #include "ports/text_case.h"
 #include "services/error_report.h"
 
 namespace orv {
+
+class Trap;
 
 struct Form1Ports {
     MainWindow& window;
@@ -36,7 +40,7 @@ inline constexpr ColumnLayout kColumns[] = {
     {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
 
 inline constexpr wchar_t kInputPrompt[] = L"Enter text:";
-inline constexpr int kShowMinimized = 2;
+inline constexpr wchar_t kHandCursorSuffix[] = L"\\HAND-M.CUR";
 
 class Form1 {
 public:
@@ -51,8 +55,9 @@ public:
     void tickContaining();
     void tickNotContaining();
 
-    void ButtonMouseMove();
-    void SurfaceMouseMove();  // the window's background or the list
+    // The pointer: the hand over the buttons, the arrow over the window's background and the list.
+    void showHandPointer();
+    void showArrowPointer();
 
     [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
 
@@ -60,6 +65,9 @@ private:
     void rebuildList();
     void selectByText(const wchar_t* location, bool containing);
     void visitHomePageSometimes();
+    // Every row once, first to last, `body` given the row; the count is read at `startLine` and each
+    // move to the next row is `advanceLine`.
+    void walkRows(Trap& trap, int startLine, int advanceLine, const std::function<void(std::size_t row)>& body);
 
     Form1Ports ports_;
     std::wstring applicationTitle_;

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "services/ascii_case.h"
 #include "ports/failure.h"
 
 namespace orv {
@@ -82,7 +83,7 @@ CommandLauncher::InstallersView& CommandLauncher::viewOf(RegistrySource source) 
             view.search.redirection = Wow64Redirection{systemFolder, std::move(wow64Folder), windowsFolder};
         }
     }
-    view.search.isFile = [this](const std::wstring& path) { return shell_.isFile(path); };
+    view.search.isFile = [this](const std::wstring& path) { return files_.kindOf(path) == PathKind::File; };
     view.search.folders =
         ProgramSearchFolders(systemFolder, windowsFolder, view.environment->value(L"PATH").value_or(L""));
     return views_.emplace(source, std::move(view)).first->second;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/program_search.h"
+#include "ports/files.h"
 #include "ports/registry.h"
 #include "ports/shell.h"
 
@@ -16,7 +17,7 @@ namespace orv {
 class CommandLauncher {
 public:
     // Asks the shell nothing yet: what a source needs is gathered at its first command.
-    explicit CommandLauncher(Shell& shell) : shell_(shell) {}
+    CommandLauncher(Shell& shell, Files& files) : shell_(shell), files_(files) {}
 
     // Refuses an over-long command, expands its environment references, finds its program and makes
     // one shell request with the program's folder as working directory. Throws Failure, naming the
@@ -39,6 +40,7 @@ private:
     [[nodiscard]] std::wstring expanded(const std::wstring& commandText, const InstallersView& view) const;
 
     Shell& shell_;
+    Files& files_;
     std::map<RegistrySource, InstallersView> views_;
 };
 

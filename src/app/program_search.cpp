@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/command_line.h"
+#include "services/ascii_case.h"
 
 namespace orv {
 namespace {

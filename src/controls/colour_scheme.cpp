@@ -6,54 +6,76 @@
 namespace orv {
 namespace {
 
+// The system's window colour, by the platform's index: high contrast's window background.
+constexpr Colour kSystemWindow = Colour::System(5);
+
 double Linear(unsigned channel) {
     const double value = channel / 255.0;
     return value <= 0.03928 ? value / 12.92 : std::pow((value + 0.055) / 1.055, 2.4);
 }
 
-}  // namespace
-
-double RelativeLuminance(Rgb colour) {
-    return 0.2126 * Linear(colour & 0xFFu) + 0.7152 * Linear((colour >> 8) & 0xFFu) +
-           0.0722 * Linear((colour >> 16) & 0xFFu);
-}
-
-double ContrastRatio(Rgb first, Rgb second) {
-    const double a = RelativeLuminance(first);
-    const double b = RelativeLuminance(second);
-    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
-}
-
-bool SystemTextUnreadableOnWhite(const SystemColours& system) {
-    return ContrastRatio(system.buttonText, kWhiteRgb) < kReadableContrast;
-}
-
-ButtonColours ChooseButtonColours(const ColourScheme& scheme, const ButtonSkin& skin) {
+ButtonColours ChooseButtonColours(const ColourScheme& scheme, const std::optional<Skin>& skin) {
     const SystemColours& system = scheme.system;
     if (scheme.highContrast) {
         // The border in the text colour, so that the button's edge shows on any window colour.
         return {system.buttonFace, system.buttonText, system.buttonFace, system.buttonFace, system.buttonText,
                 std::nullopt};
     }
-    const Rgb designedFace = SystemTextUnreadableOnWhite(system) ? system.buttonFace : kWhiteRgb;
-    const Rgb face = skin.face.value_or(designedFace);
+    const Skin none;
+    const Skin& buttons = skin ? *skin : none;
+    const Colour designedFace = SystemTextUnreadableOnWhite(system) ? system.buttonFace : kWhite;
+    const Colour face = buttons.buttonFace.value_or(designedFace);
     return {face,
-            skin.text.value_or(system.buttonText),
-            skin.hot.value_or(face),
-            skin.pressed.value_or(system.buttonFace),
-            skin.border.value_or(system.buttonShadow),
-            skin.focus};
+            buttons.buttonText.value_or(system.buttonText),
+            buttons.buttonHot.value_or(face),
+            buttons.buttonPressed.value_or(system.buttonFace),
+            buttons.buttonBorder.value_or(system.buttonShadow),
+            buttons.buttonFocus};
 }
 
-std::optional<HeaderColours> ChooseHeaderColours(const ColourScheme& scheme, std::optional<Rgb> skinFace,
-                                                 std::optional<Rgb> skinText) {
+ListColours ChooseListColours(const ColourScheme& scheme, const std::optional<Skin>& skin) {
+    const bool skinned = skin && !scheme.highContrast;
+    return {skinned && skin->listBackground ? *skin->listBackground : scheme.system.window,
+            skinned && skin->listText ? *skin->listText : scheme.system.windowText};
+}
+
+// The system's button colours whenever the designed look cannot be trusted (high contrast, or a
+// scheme that is unreadable on white); otherwise the skin's, or nothing.
+std::optional<HeaderColours> ChooseHeaderColours(const ColourScheme& scheme, const std::optional<Skin>& skin) {
     if (scheme.highContrast || SystemTextUnreadableOnWhite(scheme.system)) {
         return HeaderColours{scheme.system.buttonFace, scheme.system.buttonText};
     }
-    if (skinFace) {
-        return HeaderColours{*skinFace, skinText.value_or(scheme.system.buttonText)};
-    }
+    if (skin && skin->listHeader) return HeaderColours{*skin->listHeader, skin->listText.value_or(scheme.system.buttonText)};
     return std::nullopt;
+}
+
+// The window's own colour: the skin's, or the one it was given; the designed white, or a skin's
+// colour, gives way to the system's window colour in high contrast.
+Colour ChooseBackground(const ColourScheme& scheme, Colour backColour, const std::optional<Skin>& skin) {
+    const Colour background = skin && skin->windowBackground ? *skin->windowBackground : backColour;
+    if (!background.isSystem() && scheme.highContrast) return kSystemWindow;
+    return background;
+}
+
+}  // namespace
+
+double RelativeLuminance(Colour colour) {
+    return 0.2126 * Linear(colour.red()) + 0.7152 * Linear(colour.green()) + 0.0722 * Linear(colour.blue());
+}
+
+double ContrastRatio(Colour first, Colour second) {
+    const double a = RelativeLuminance(first);
+    const double b = RelativeLuminance(second);
+    return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05);
+}
+
+bool SystemTextUnreadableOnWhite(const SystemColours& system) {
+    return ContrastRatio(system.buttonText, kWhite) < kReadableContrast;
+}
+
+WindowColours ChooseWindowColours(const ColourScheme& scheme, Colour backColour, const std::optional<Skin>& skin) {
+    return {ChooseBackground(scheme, backColour, skin), ChooseButtonColours(scheme, skin), ChooseListColours(scheme, skin),
+            ChooseHeaderColours(scheme, skin)};
 }
 
 }  // namespace orv

@@ -1,34 +1,29 @@
-// Colours that stay readable in every colour scheme: the contrast rule of WCAG 2 and the colours our
-// own buttons and the list's header draw with, chosen from the system's scheme, high contrast and skin.
+// Every rule that picks a colour for the window and its controls: the designed look, a skin, the
+// system's colour scheme with high contrast, and the contrast that text needs to be read (WCAG 2).
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
-namespace orv {
+#include "ports/colour.h"
+#include "ports/skin.h"
 
-// 0x00BBGGRR, as the platform's COLORREF.
-using Rgb = std::uint32_t;
-constexpr Rgb MakeRgb(unsigned red, unsigned green, unsigned blue) {
-    return static_cast<Rgb>((red & 0xFFu) | ((green & 0xFFu) << 8) | ((blue & 0xFFu) << 16));
-}
-inline constexpr Rgb kWhiteRgb = MakeRgb(255, 255, 255);
+namespace orv {
 
 // Text needs this contrast with its background to be readable (WCAG 2, level AA, normal text).
 inline constexpr double kReadableContrast = 4.5;
 
-// WCAG 2 relative luminance, 0 for black to 1 for white.
-double RelativeLuminance(Rgb colour);
+// WCAG 2 relative luminance of a colour given by red, green and blue: 0 for black to 1 for white.
+double RelativeLuminance(Colour colour);
 // (lighter + 0.05) / (darker + 0.05): 1 for equal colours, 21 for black on white.
-double ContrastRatio(Rgb first, Rgb second);
+double ContrastRatio(Colour first, Colour second);
 
 // The system colours that our controls draw with, as the scheme sets them now.
 struct SystemColours {
-    Rgb buttonFace = MakeRgb(240, 240, 240);
-    Rgb buttonText = 0;
-    Rgb buttonShadow = MakeRgb(160, 160, 160);
-    Rgb window = kWhiteRgb;
-    Rgb windowText = 0;
+    Colour buttonFace = Colour::Rgb(240, 240, 240);
+    Colour buttonText = kBlack;
+    Colour buttonShadow = Colour::Rgb(160, 160, 160);
+    Colour window = kWhite;
+    Colour windowText = kBlack;
 };
 
 struct ColourScheme {
@@ -36,37 +31,41 @@ struct ColourScheme {
     bool highContrast = false;  // the user's high-contrast setting is on
 };
 
-// What a skin says of the buttons; an empty part keeps the designed look.
-struct ButtonSkin {
-    std::optional<Rgb> face, text, hot, pressed, border, focus;
+struct ButtonColours {
+    Colour face = kWhite;
+    Colour text = kBlack;
+    Colour hot = kWhite;      // the face under the pointer
+    Colour pressed = kWhite;  // the face while pressed
+    Colour border = kBlack;
+    std::optional<Colour> focus;  // a solid focus frame; empty: the system's dotted focus rectangle
 };
 
-struct ButtonColours {
-    Rgb face = kWhiteRgb;
-    Rgb text = 0;
-    Rgb hot = kWhiteRgb;      // the face under the pointer
-    Rgb pressed = kWhiteRgb;  // the face while pressed
-    Rgb border = 0;
-    std::optional<Rgb> focus;  // a solid focus frame; empty: the system's dotted focus rectangle
+struct ListColours {
+    Colour back = kWhite;
+    Colour text = kBlack;
+};
+
+struct HeaderColours {
+    Colour face = kWhite;
+    Colour text = kBlack;
+};
+
+struct WindowColours {
+    Colour background = kWhite;  // may be a system colour, which follows the scheme
+    ButtonColours buttons;
+    ListColours list;
+    std::optional<HeaderColours> header;  // empty: the header's own look
 };
 
 // True when our designed white faces would make the system's text colours unreadable, as a dark
 // scheme does: the buttons and the list's header then take the system's own faces.
 bool SystemTextUnreadableOnWhite(const SystemColours& system);
 
-// The designed look is a white face with the system's button text; in high contrast everything is in
-// system colours and the skin is set aside; a scheme whose button text is unreadable on white gets the
-// system's button face instead of white.
-ButtonColours ChooseButtonColours(const ColourScheme& scheme, const ButtonSkin& skin);
-
-// The header's face and text: the system's button colours whenever the designed look cannot be trusted
-// (high contrast, or a scheme that is unreadable on white); otherwise the skin's, or nothing (the
-// header's own look).
-struct HeaderColours {
-    Rgb face = kWhiteRgb;
-    Rgb text = 0;
-};
-std::optional<HeaderColours> ChooseHeaderColours(const ColourScheme& scheme, std::optional<Rgb> skinFace,
-                                                 std::optional<Rgb> skinText);
+// The colours of the window given `backColour` (the designed white, or the system's button face once
+// a skin is applied) and the skin, if any. The designed look is white with the system's text; a skin
+// colours the window and every control; in high contrast everything is in the system's colours and the
+// skin is set aside; a scheme whose button text is unreadable on white gets the system's button face
+// for the buttons and the header instead of white.
+WindowColours ChooseWindowColours(const ColourScheme& scheme, Colour backColour, const std::optional<Skin>& skin);
 
 }  // namespace orv

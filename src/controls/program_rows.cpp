@@ -51,7 +51,7 @@ std::size_t ProgramRows::add(std::wstring_view text, RegistrySource source) {
     row.sortKey.start = sortKeys_.size();
     collation_->appendSortKey(text, sortKeys_);
     row.sortKey.length = sortKeys_.size() - row.sortKey.start;
-    row.texts[0] = keep(text);  // last: the text may lie in the block that keeping it moves
+    row.texts[0] = texts_.add(text);  // last: the text may lie in the block that keeping it moves
     if (deferred_) {
         rows_.push_back(row);
         unsorted_ = true;
@@ -72,18 +72,11 @@ void ProgramRows::deferSorting(bool deferred) {
 }
 
 std::wstring_view ProgramRows::subItem(std::size_t row, int subItem) const {
-    return textAt(at(row).texts[SlotOf(subItem)]);
+    return texts_[at(row).texts[slotOf(subItem)]];
 }
 
-// A text no longer than the one it replaces takes its place; a longer one goes after all the others.
 void ProgramRows::setSubItem(std::size_t row, int subItem, std::wstring_view text) {
-    Span& span = at(row).texts[SlotOf(subItem)];
-    if (text.size() <= span.length) {
-        texts_.replace(span.start, text.size(), text);
-        span.length = text.size();
-    } else {
-        span = keep(text);
-    }
+    texts_.replace(at(row).texts[slotOf(subItem)], text);
 }
 
 void ProgramRows::setAllChecked(bool checked) {
@@ -101,12 +94,6 @@ bool ProgramRows::sameRows(const ProgramRows& other, std::size_t first, std::siz
     return true;
 }
 
-ProgramRows::Span ProgramRows::keep(std::wstring_view text) {
-    const Span span{texts_.size(), text.size()};
-    texts_.append(text);
-    return span;
-}
-
 bool ProgramRows::sortsBefore(const Row& a, const Row& b) const {
     const std::string_view keys = sortKeys_;
     return KeyLess(keys.substr(a.sortKey.start, a.sortKey.length), keys.substr(b.sortKey.start, b.sortKey.length));
@@ -115,17 +102,17 @@ bool ProgramRows::sortsBefore(const Row& a, const Row& b) const {
 bool ProgramRows::sameRow(const Row& mine, const ProgramRows& other, const Row& theirs) const {
     if (mine.checked != theirs.checked || mine.source != theirs.source) return false;
     for (std::size_t slot = 0; slot < mine.texts.size(); ++slot) {
-        if (textAt(mine.texts[slot]) != other.textAt(theirs.texts[slot])) return false;
+        if (texts_[mine.texts[slot]] != other.texts_[theirs.texts[slot]]) return false;
     }
     return true;
 }
 
-std::size_t ProgramRows::IndexOf(std::size_t row) const {
+std::size_t ProgramRows::indexOf(std::size_t row) const {
     if (!has(row)) throw Failure(L"Index out of bounds: the program list has no row " + std::to_wstring(row));
     return row - 1;
 }
 
-std::size_t ProgramRows::SlotOf(int subItem) {
+std::size_t ProgramRows::slotOf(int subItem) {
     if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
     return static_cast<std::size_t>(subItem);
 }

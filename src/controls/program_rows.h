@@ -15,6 +15,7 @@
 
 #include "ports/collation.h"
 #include "ports/registry.h"
+#include "services/text_block.h"
 
 namespace orv {
 
@@ -30,7 +31,7 @@ public:
 
     [[nodiscard]] std::size_t count() const { return rows_.size(); }
     [[nodiscard]] bool has(std::size_t row) const { return row >= 1 && row <= rows_.size(); }
-    [[nodiscard]] std::wstring_view text(std::size_t row) const { return textAt(at(row).texts[0]); }
+    [[nodiscard]] std::wstring_view text(std::size_t row) const { return texts_[at(row).texts[0]]; }
     [[nodiscard]] std::wstring_view subItem(std::size_t row, int subItem) const;
     void setSubItem(std::size_t row, int subItem, std::wstring_view text);
     [[nodiscard]] RegistrySource source(std::size_t row) const { return at(row).source; }
@@ -42,29 +43,27 @@ public:
     [[nodiscard]] bool sameRows(const ProgramRows& other, std::size_t first, std::size_t last) const;
 
 private:
-    // Where a text lies in `texts_`, or a key in `sortKeys_`.
-    struct Span {
+    // Where a key lies in `sortKeys_`.
+    struct KeySpan {
         std::size_t start = 0;
         std::size_t length = 0;
     };
     struct Row {
-        std::array<Span, 4> texts;  // the name, then sub-items 1 to 3
-        Span sortKey;
+        std::array<TextBlock::Span, 4> texts;  // the name, then sub-items 1 to 3
+        KeySpan sortKey;
         RegistrySource source = RegistrySource::Machine64;
         bool checked = false;
     };
 
-    Span keep(std::wstring_view text);
-    [[nodiscard]] std::wstring_view textAt(Span span) const { return std::wstring_view(texts_).substr(span.start, span.length); }
     [[nodiscard]] bool sortsBefore(const Row& a, const Row& b) const;
     [[nodiscard]] bool sameRow(const Row& mine, const ProgramRows& other, const Row& theirs) const;
-    [[nodiscard]] std::size_t IndexOf(std::size_t row) const;
-    Row& at(std::size_t row) { return rows_[IndexOf(row)]; }
-    [[nodiscard]] const Row& at(std::size_t row) const { return rows_[IndexOf(row)]; }
-    static std::size_t SlotOf(int subItem);
+    [[nodiscard]] std::size_t indexOf(std::size_t row) const;
+    Row& at(std::size_t row) { return rows_[indexOf(row)]; }
+    [[nodiscard]] const Row& at(std::size_t row) const { return rows_[indexOf(row)]; }
+    static std::size_t slotOf(int subItem);
 
     Collation* collation_;
-    std::wstring texts_;    // every row's texts, one after another
+    TextBlock texts_;       // every row's texts
     std::string sortKeys_;  // every row's sort key, one after another
     std::vector<Row> rows_;
     bool deferred_ = false;

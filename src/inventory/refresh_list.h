@@ -11,7 +11,6 @@ namespace orv {
 inline constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
 inline constexpr wchar_t kDisplayNameValue[] = L"DisplayName";
 inline constexpr wchar_t kUninstallStringValue[] = L"UninstallString";
-inline constexpr wchar_t kWindowsInstallerMarker[] = L"IGNORE ME";
 
 // What each row carries besides its text (the display name).
 enum InventorySubItem : int {

@@ -18,12 +18,4 @@ std::optional<std::wstring_view> ReadRegistryString(RegistryKey* key, const wcha
     return TextOfValue(buffer);
 }
 
-std::wstring ExtractDrivePath(const std::wstring& text) {
-    const auto colon = text.rfind(L':');
-    if (colon == std::wstring::npos || colon == 0) {
-        return {};
-    }
-    return text.substr(colon - 1);
-}
-
 }  // namespace orv

@@ -1,4 +1,4 @@
-// Reading one string value of the registry, and cutting a drive path out of a command text.
+// Reading one string value of the registry.
 #pragma once
 
 #include <optional>
@@ -17,9 +17,5 @@ std::optional<std::wstring_view> TextOfValue(const RegistryValue& value);
 // when the key or value cannot be read or the value is not a string. The text lies in `buffer`.
 std::optional<std::wstring_view> ReadRegistryString(RegistryKey* key, const wchar_t* valueName,
                                                     RegistryValue& buffer);
-
-// The tail of `text` that starts one character before its last colon; empty when there is no colon or
-// nothing stands before it.
-std::wstring ExtractDrivePath(const std::wstring& text);
 
 }  // namespace orv

@@ -11,12 +11,6 @@ public:
     virtual ~Collation() = default;
     // Appends to `keys` a key whose byte order is the order of the texts.
     virtual void appendSortKey(std::wstring_view text, std::string& keys) = 0;
-
-    std::string sortKey(std::wstring_view text) {
-        std::string key;
-        appendSortKey(text, key);
-        return key;
-    }
 };
 
 }  // namespace orv

@@ -1,10 +1,12 @@
-// Where the program is, and the two file questions the start-up asks.
+// Where the program is, and what the file system holds.
 #pragma once
 
 #include <cstddef>
 #include <string>
 
 namespace orv {
+
+enum class PathKind { Nothing, File, Folder };
 
 class Files {
 public:
@@ -14,8 +16,9 @@ public:
     // Searches for exactly `path` among ordinary files (not hidden, not system, not a folder): the found
     // name, or the empty text.
     virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;
-    // Whether anything is at the path: a file of any kind, hidden and system files included, or a folder.
-    virtual bool exists(const std::wstring& path) = 0;
+    // What is at the path: a file of any kind (hidden and system files included), a folder, or nothing.
+    // Never fails: a path that cannot be asked after holds nothing.
+    virtual PathKind kindOf(const std::wstring& path) = 0;
     // The file's bytes, at most `maxBytes` of them, so that a huge file costs nothing to refuse; throws
     // Failure with the system's reason when it cannot be read.
     virtual std::string readFile(const std::wstring& path, std::size_t maxBytes) = 0;

@@ -14,9 +14,6 @@ enum class RegistrySource { Machine64, Machine32, CurrentUser };
 inline constexpr std::array kUninstallSources = {RegistrySource::Machine64, RegistrySource::Machine32,
                                                 RegistrySource::CurrentUser};
 
-// What a key is opened for; either way, read access only.
-enum class KeyAccess { EnumerateSubKeys, QueryValues };
-
 // Registry value types, with the platform's numbers.
 enum RegistryType : std::uint32_t {
     kRegNone = 0,
@@ -61,9 +58,9 @@ public:
 class Registry {
 public:
     virtual ~Registry() = default;
-    // The open key, or null when it cannot be opened (missing, access denied).
-    virtual std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path,
-                                              KeyAccess access) = 0;
+    // The key, opened to walk and watch its sub-keys, or null when it cannot be opened (missing, access
+    // denied).
+    virtual std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path) = 0;
 };
 
 }  // namespace orv

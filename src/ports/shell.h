@@ -12,6 +12,11 @@ namespace orv {
 // Windows starts no command line longer than this.
 inline constexpr std::size_t kLongestCommandLine = 32767;
 
+// How a started program's window first shows.
+enum class StartWindow {
+    Minimized,  // minimised, with the focus
+};
+
 // Whose values environment references take.
 enum class EnvironmentScope {
     Machine,  // the machine's own variables, which only an administrator can change
@@ -36,15 +41,12 @@ public:
                       const std::wstring& directory) = 0;
 
     // Starts `program` (a full path) with the whole `commandLine`, its first word included, in
-    // `directory` and the given window style, not waited for.
+    // `directory`, not waited for.
     virtual void startProgram(const std::wstring& program, const std::wstring& commandLine,
-                              const std::wstring& directory, int windowStyle) = 0;
+                              const std::wstring& directory, StartWindow window) = 0;
 
     // The variables of a scope; throws Failure when they cannot be read.
     virtual std::unique_ptr<Environment> environment(EnvironmentScope scope) = 0;
-
-    // Whether a file (not a folder) exists at `path`.
-    virtual bool isFile(const std::wstring& path) = 0;
 
     // Where Windows keeps its own programs: the system folder (System32) and the Windows folder.
     virtual std::wstring systemFolder() = 0;

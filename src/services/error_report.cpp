@@ -1,6 +1,11 @@
 #include "services/error_report.h"
 
+#include <exception>
+#include <new>
+
+#include "ports/failure.h"
 #include "services/maker.h"
+#include "services/text_convert.h"
 
 namespace orv {
 
@@ -20,6 +25,20 @@ std::wstring ComposeErrorMessage(const ErrorReport& report) {
 
 void ShowErrorReport(Dialogs& dialogs, const ErrorReport& report) {
     dialogs.showMessage(ComposeErrorMessage(report), kErrorReportTitle, kErrorReportStyle);
+}
+
+std::wstring DescribeCurrentFailure() {
+    try {
+        throw;
+    } catch (const Failure& failure) {
+        return failure.description();
+    } catch (const std::bad_alloc&) {
+        return L"Out of memory";
+    } catch (const std::exception& error) {
+        return WidenUtf8(error.what());
+    } catch (...) {
+        return L"Unexpected failure";
+    }
 }
 
 }  // namespace orv

@@ -22,6 +22,10 @@ std::wstring ComposeErrorMessage(const ErrorReport& report);
 
 void ShowErrorReport(Dialogs& dialogs, const ErrorReport& report);
 
+// The description of the failure being handled, called inside a catch block: a Failure's own, "Out of
+// memory", a standard exception's message, or "Unexpected failure" for anything else.
+std::wstring DescribeCurrentFailure();
+
 // Where traps send their reports; the program shows them, tests record them.
 class ErrorReporter {
 public:

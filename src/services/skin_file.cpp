@@ -10,9 +10,9 @@
 namespace orv {
 namespace {
 
-using ColorField = std::optional<SkinColor> Skin::*;
+using ColourField = std::optional<Colour> Skin::*;
 
-constexpr std::array<std::pair<std::string_view, ColorField>, 10> kKeys{{
+constexpr std::array<std::pair<std::string_view, ColourField>, 10> kKeys{{
     {"window.background", &Skin::windowBackground},
     {"button.face", &Skin::buttonFace},
     {"button.text", &Skin::buttonText},
@@ -45,16 +45,15 @@ int HexDigit(char c) {
     return -1;
 }
 
-std::optional<SkinColor> ParseColor(std::string_view text) {
+std::optional<Colour> ParseColour(std::string_view text) {
     if (text.size() != 7 || text[0] != '#') return std::nullopt;
-    std::uint32_t rgb = 0;
+    unsigned rgb = 0;
     for (std::size_t i = 1; i < 7; ++i) {
         const int digit = HexDigit(text[i]);
         if (digit < 0) return std::nullopt;
-        rgb = (rgb << 4) | static_cast<std::uint32_t>(digit);
+        rgb = (rgb << 4) | static_cast<unsigned>(digit);
     }
-    // #RRGGBB to the platform's 0x00BBGGRR.
-    return ((rgb & 0xFF) << 16) | (rgb & 0xFF00) | ((rgb >> 16) & 0xFF);
+    return Colour::Rgb(rgb >> 16, rgb >> 8, rgb);
 }
 
 // Text is valid UTF-8 without NUL characters. (A replacement character that the file itself holds is
@@ -90,15 +89,15 @@ Skin ParseSkin(std::string_view bytes, const std::wstring& fileName) {
         if (equals == std::string_view::npos) Reject(fileName, lineNumber, L"expected \"key = value\"");
         const std::string_view key = Trim(line.substr(0, equals));
         const std::string_view value = Trim(line.substr(equals + 1));
-        ColorField field = nullptr;
+        ColourField field = nullptr;
         for (const auto& [name, member] : kKeys) {
             if (name == key) field = member;
         }
         if (field == nullptr) Reject(fileName, lineNumber, L"unknown key \"" + WidenUtf8(key) + L"\"");
-        const auto color = ParseColor(value);
-        if (!color) Reject(fileName, lineNumber, L"\"" + WidenUtf8(value) + L"\" is not a colour of the form #RRGGBB");
+        const auto colour = ParseColour(value);
+        if (!colour) Reject(fileName, lineNumber, L"\"" + WidenUtf8(value) + L"\" is not a colour of the form #RRGGBB");
         if ((skin.*field).has_value()) Reject(fileName, lineNumber, L"\"" + WidenUtf8(key) + L"\" is set twice");
-        skin.*field = color;
+        skin.*field = colour;
     }
     return skin;
 }

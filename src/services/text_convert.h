@@ -1,4 +1,4 @@
-// UTF-8 <-> wide text for the few places where narrow text crosses into the program (skin files,
+// UTF-8 to wide text, for the few places where narrow text crosses into the program (skin files,
 // standard exception messages). Malformed input never fails: bad bytes become U+FFFD.
 #pragma once
 
@@ -8,6 +8,5 @@
 namespace orv {
 
 std::wstring WidenUtf8(std::string_view utf8);
-std::string NarrowToUtf8(std::wstring_view wide);
 
 }  // namespace orv

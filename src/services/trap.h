@@ -3,7 +3,7 @@
 //
 //   Trap trap(location::kFormLoad, reporter);
 //   trap.step(100, [&] { ApplySkin(...); });
-//   if (trap.test(104, [&] { return probe(path); })) { trap.step(106, ...); }
+//   if (trap.entersBlock(104, [&] { return probe(path); })) { trap.step(106, ...); }
 //
 // Resumption follows the classic rules: after a failed step, the next step; after a failed test, the
 // guarded block (its alternative is skipped); after a failed loop head, the loop body; after a failed
@@ -49,23 +49,22 @@ public:
     // The step and the test run behind a type-erased call, out of line: where a compiler can see that
     // a step cannot throw, it would call the handlers unreachable code (MSVC's C4702).
     void step(int line, TrapBody<void> body);
-    // A test that fails counts as true, so the block it guards runs.
-    bool test(int line, TrapBody<bool> condition);
+    // Whether the block that a test guards is entered: the test's answer, or true when the test failed,
+    // so that the guarded steps run although it did not finish.
+    bool entersBlock(int line, TrapBody<bool> condition);
 
     // A walk over a collection. `start` positions on the first item and answers whether there is one;
     // `advance` moves to the next and answers the same. A failed start still enters the body once; a
     // failed advance ends the walk.
     template <class Start, class Body, class Advance>
     void walk(int startLine, Start&& start, Body&& body, int advanceLine, Advance&& advance) {
-        bool more = test(startLine, std::forward<Start>(start));
+        bool more = entersBlock(startLine, std::forward<Start>(start));
         while (more) {
             body();
             more = false;
             step(advanceLine, [&] { more = advance(); });
         }
     }
-
-    static std::wstring DescribeStandardException(const std::exception& error);
 
 private:
     void report(int line, const std::wstring& description) {

@@ -10,7 +10,10 @@
 #include "win32/dialogs.h"
 #include "win32/handles.h"
 #include "win32/main_window.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 #include "win32/shell_adapter.h"
 #include "win32/registry_adapter.h"
 

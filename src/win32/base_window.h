@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include "win32/system_error.h"
+
 namespace orv::win32 {
 
 // Shows the program's own "Application Error" box for a failure that no trap covered.
@@ -18,8 +20,8 @@ public:
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
 
-    // Registers the class that the derived type names (kClassName, kClassStyle). Each window carries
-    // its own icons, and the main window decides the pointer over its whole surface.
+    // Registers the class that the derived type names (kClassName, kClassStyle), once. Each window
+    // carries its own icons, and the main window decides the pointer over its whole surface.
     static void RegisterWindowClass(HINSTANCE instance) {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof(windowClass);
@@ -27,7 +29,9 @@ public:
         windowClass.lpfnWndProc = &BaseWindow::WindowProcedure;
         windowClass.hInstance = instance;
         windowClass.lpszClassName = Derived::kClassName;
-        RegisterClassExW(&windowClass);
+        if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
+            ThrowLastError(L"Could not register the window class");
+        }
     }
 
 protected:

@@ -1,5 +1,6 @@
 #include "win32/button_painter.h"
 
+#include "win32/colour_ref.h"
 #include "win32/handles.h"
 
 namespace orv::win32 {
@@ -8,16 +9,16 @@ namespace {
 constexpr int kFocusMarkInset = 3;
 
 // A skin's solid frame, or the system's dotted rectangle in the caption's colour.
-void DrawFocusMark(HDC dc, const RECT& area, const ButtonColours& colours, COLORREF face) {
+void DrawFocusMark(HDC dc, const RECT& area, const ButtonColours& colours, Colour face) {
     RECT mark = area;
     InflateRect(&mark, -kFocusMarkInset, -kFocusMarkInset);
     if (colours.focus) {
-        UniqueHbrush focusBrush(CreateSolidBrush(*colours.focus));
+        UniqueHbrush focusBrush(CreateSolidBrush(ToColorRef(*colours.focus)));
         FrameRect(dc, &mark, focusBrush.get());
         return;
     }
-    SetTextColor(dc, colours.text);
-    SetBkColor(dc, face);
+    SetTextColor(dc, ToColorRef(colours.text));
+    SetBkColor(dc, ToColorRef(face));
     DrawFocusRect(dc, &mark);
 }
 
@@ -25,17 +26,17 @@ void DrawFocusMark(HDC dc, const RECT& area, const ButtonColours& colours, COLOR
 
 void PaintButton(HDC dc, const RECT& area, const ButtonLook& look) {
     const ButtonColours& colours = look.colours;
-    const COLORREF face = look.pressed ? colours.pressed : look.hot ? colours.hot : colours.face;
-    UniqueHbrush faceBrush(CreateSolidBrush(face));
+    const Colour face = look.pressed ? colours.pressed : look.hot ? colours.hot : colours.face;
+    UniqueHbrush faceBrush(CreateSolidBrush(ToColorRef(face)));
     FillRect(dc, &area, faceBrush.get());
-    UniqueHbrush borderBrush(CreateSolidBrush(colours.border));
+    UniqueHbrush borderBrush(CreateSolidBrush(ToColorRef(colours.border)));
     FrameRect(dc, &area, borderBrush.get());
 
     RECT textArea = area;
     if (look.pressed) OffsetRect(&textArea, 1, 1);
     const HGDIOBJ oldFont = SelectObject(dc, look.font != nullptr ? look.font : GetStockObject(DEFAULT_GUI_FONT));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, colours.text);
+    SetTextColor(dc, ToColorRef(colours.text));
     DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textArea,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);

@@ -12,7 +12,6 @@ namespace orv::win32 {
 namespace {
 
 constexpr int kPromptId = 100;
-constexpr int kEditId = 101;
 
 // A dialog template built in memory: DLGTEMPLATE, then its items, each DWORD-aligned.
 class DialogTemplate {
@@ -89,13 +88,13 @@ INT_PTR CALLBACK InputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
         const auto* state = reinterpret_cast<InputBoxState*>(lParam);
         SetWindowTextW(dialog, state->title->c_str());
         SetDlgItemTextW(dialog, kPromptId, state->prompt->c_str());
-        SetFocus(GetDlgItem(dialog, kEditId));
+        SetFocus(GetDlgItem(dialog, kInputBoxEditId));
         return FALSE;  // the focus is set
     }
     case WM_COMMAND:
         if (LOWORD(wParam) == IDOK) {
             auto* state = reinterpret_cast<InputBoxState*>(GetWindowLongPtrW(dialog, DWLP_USER));
-            const HWND edit = GetDlgItem(dialog, kEditId);
+            const HWND edit = GetDlgItem(dialog, kInputBoxEditId);
             try {
                 state->answer = WindowText(edit);
             } catch (...) {
@@ -129,7 +128,7 @@ std::wstring WindowsDialogs::inputBox(const std::wstring& prompt, const std::wst
     layout.addItem(SS_LEFT | SS_NOPREFIX, 7, 7, 176, 44, kPromptId, kStaticAtom, L"");
     layout.addItem(BS_DEFPUSHBUTTON | WS_TABSTOP, 193, 7, 50, 14, IDOK, kButtonAtom, L"OK");
     layout.addItem(BS_PUSHBUTTON | WS_TABSTOP, 193, 25, 50, 14, IDCANCEL, kButtonAtom, L"Cancel");
-    layout.addItem(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 58, 236, 14, kEditId, kEditAtom, L"");
+    layout.addItem(ES_LEFT | ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 58, 236, 14, kInputBoxEditId, kEditAtom, L"");
     InputBoxState state{&prompt, &title, {}};
     const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.get(), owner_,
                                                    &InputBoxProcedure, reinterpret_cast<LPARAM>(&state));

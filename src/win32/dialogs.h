@@ -7,6 +7,9 @@
 
 namespace orv::win32 {
 
+// The input box's text field, by its control id.
+inline constexpr int kInputBoxEditId = 101;
+
 class WindowsDialogs final : public Dialogs {
 public:
     void setOwner(HWND owner) { owner_ = owner; }

@@ -26,7 +26,22 @@ using UniqueHbrush = UniqueHandleOf<HBRUSH, &DeleteObject>;
 using UniqueHicon = UniqueHandleOf<HICON, &DestroyIcon>;
 using UniqueHcursor = UniqueHandleOf<HCURSOR, &DestroyCursor>;
 using UniqueHandle = UniqueHandleOf<HANDLE, &CloseHandle>;
+using UniqueHbitmap = UniqueHandleOf<HBITMAP, &DeleteObject>;
+using UniqueMemoryDc = UniqueHandleOf<HDC, &DeleteDC>;
 using UniqueLocalText = UniqueHandleOf<wchar_t*, &LocalFree>;  // a text the system allocated for us
+
+// An object selected into a device context for as long as this lives; then the one it replaced.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), replaced_(SelectObject(dc, object)) {}
+    ~SelectedObject() { SelectObject(dc_, replaced_); }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ replaced_;
+};
 
 // A COM interface pointer whose one reference goes with it.
 struct ComRelease {

@@ -2,24 +2,19 @@
 
 #include <iterator>
 
+#include "win32/colour_ref.h"
 #include "win32/handles.h"
 
 namespace orv::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 3;
 constexpr int kTextIndent = 6;
 
 }  // namespace
 
 // The header tells its parent, the list, how it paints; the list is subclassed to answer.
-HeaderPainter::HeaderPainter(HWND list) : list_(list) {
-    SetWindowSubclass(list_, &HeaderPainter::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-HeaderPainter::~HeaderPainter() {
-    if (IsWindow(list_)) RemoveWindowSubclass(list_, &HeaderPainter::Subclass, kSubclassId);
-}
+HeaderPainter::HeaderPainter(HWND list)
+    : subclass_(list, [this](const WindowSubclass::Message& message) { return answer(message); }) {}
 
 // Each column: a flat face, a divider line and the header text; then the header's empty end, right of
 // the last column, in the same face.
@@ -31,12 +26,12 @@ LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw) const {
         RECT rest = draw.rc;
         GetClientRect(draw.hdr.hwndFrom, &rest);
         if (columns > 0 && Header_GetItemRect(draw.hdr.hwndFrom, columns - 1, &last)) rest.left = last.right;
-        UniqueHbrush face(CreateSolidBrush(colours_->face));
+        UniqueHbrush face(CreateSolidBrush(ToColorRef(colours_->face)));
         FillRect(draw.hdc, &rest, face.get());
         return CDRF_DODEFAULT;
     }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-    UniqueHbrush face(CreateSolidBrush(colours_->face));
+    UniqueHbrush face(CreateSolidBrush(ToColorRef(colours_->face)));
     FillRect(draw.hdc, &draw.rc, face.get());
     RECT divider{draw.rc.right - 1, draw.rc.top, draw.rc.right, draw.rc.bottom};
     FillRect(draw.hdc, &divider, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -49,22 +44,19 @@ LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw) const {
     RECT textArea = draw.rc;
     textArea.left += kTextIndent;
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, colours_->text);
+    SetTextColor(draw.hdc, ToColorRef(colours_->text));
     DrawTextW(draw.hdc, text, -1, &textArea, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     return CDRF_SKIPDEFAULT;
 }
 
-LRESULT CALLBACK HeaderPainter::Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR data) noexcept {
-    const auto* self = reinterpret_cast<const HeaderPainter*>(data);
-    if (message == WM_NOTIFY) {
-        auto* header = reinterpret_cast<NMHDR*>(lParam);
-        if (self->colours_ && header->code == NM_CUSTOMDRAW && header->hwndFrom == ListView_GetHeader(list)) {
-            return self->paint(*reinterpret_cast<NMCUSTOMDRAW*>(lParam));
+LRESULT HeaderPainter::answer(const WindowSubclass::Message& message) const {
+    if (message.message == WM_NOTIFY && colours_) {
+        auto* header = reinterpret_cast<NMHDR*>(message.lParam);
+        if (header->code == NM_CUSTOMDRAW && header->hwndFrom == ListView_GetHeader(message.window)) {
+            return paint(*reinterpret_cast<NMCUSTOMDRAW*>(message.lParam));
         }
     }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &HeaderPainter::Subclass, kSubclassId);
-    return DefSubclassProc(list, message, wParam, lParam);
+    return message.passOn();
 }
 
 }  // namespace orv::win32

@@ -8,25 +8,22 @@
 #include <optional>
 
 #include "controls/colour_scheme.h"
+#include "win32/window_subclass.h"
 
 namespace orv::win32 {
 
 class HeaderPainter {
 public:
     explicit HeaderPainter(HWND list);
-    ~HeaderPainter();
-    HeaderPainter(const HeaderPainter&) = delete;
-    HeaderPainter& operator=(const HeaderPainter&) = delete;
 
     void setColours(std::optional<HeaderColours> colours) { colours_ = colours; }
 
 private:
     LRESULT paint(NMCUSTOMDRAW& draw) const;
-    static LRESULT CALLBACK Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR data) noexcept;
+    LRESULT answer(const WindowSubclass::Message& message) const;
 
-    HWND list_;
     std::optional<HeaderColours> colours_;
+    WindowSubclass subclass_;
 };
 
 }  // namespace orv::win32

@@ -2,25 +2,12 @@
 
 #include <windowsx.h>
 
-#include "win32/base_window.h"
+#include "win32/list_state_images.h"
 
 namespace orv::win32 {
-namespace {
 
-// With LVS_EX_CHECKBOXES, state image 1 is the empty box and 2 the ticked one.
-constexpr UINT kUncheckedImage = 1;
-constexpr UINT kCheckedImage = 2;
-constexpr UINT_PTR kSubclassId = 2;
-
-}  // namespace
-
-ListCheckBoxes::ListCheckBoxes(HWND list, TickedRows& rows) : list_(list), rows_(rows) {
-    SetWindowSubclass(list_, &ListCheckBoxes::Subclass, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
-}
-
-ListCheckBoxes::~ListCheckBoxes() {
-    if (IsWindow(list_)) RemoveWindowSubclass(list_, &ListCheckBoxes::Subclass, kSubclassId);
-}
+ListCheckBoxes::ListCheckBoxes(HWND list, TickedRows& rows)
+    : list_(list), rows_(rows), subclass_(list, [this](const WindowSubclass::Message& message) { return answer(message); }) {}
 
 // A screen reader hears of the change through the list's own accessible object, whose children are
 // the rows counted from 1.
@@ -66,7 +53,7 @@ bool ListCheckBoxes::toggleAt(POINT point) {
 // held nothing else for the control.
 bool ListCheckBoxes::takeTicks(int index, LVITEMW& change) {
     if ((change.stateMask & LVIS_STATEIMAGEMASK) == 0) return true;
-    const UINT image = (change.state & LVIS_STATEIMAGEMASK) >> 12;
+    const UINT image = StateImageOf(change.state);
     if (image == kUncheckedImage || image == kCheckedImage) {
         const bool ticked = image == kCheckedImage;
         if (index == -1) {
@@ -89,55 +76,47 @@ void ListCheckBoxes::announceVisibleRows() {
     }
 }
 
-LRESULT CALLBACK ListCheckBoxes::Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR data) noexcept {
-    auto* self = reinterpret_cast<ListCheckBoxes*>(data);
-    try {
-        switch (message) {
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            if (self->toggleAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
-                SetFocus(list);
-                return 0;
-            }
-            break;
-        case WM_KEYDOWN:
-            // Ctrl+Space is the control's: it adds the focused row to a selection made with Ctrl+arrows.
-            if (wParam == VK_SPACE && GetKeyState(VK_CONTROL) >= 0) {
-                self->toggleSelection();
-                return 0;
-            }
-            break;
-        case LVM_SETITEMSTATE: {
-            if (lParam == 0) break;
-            LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
-            if (!self->takeTicks(static_cast<int>(wParam), change)) return TRUE;
-            return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+LRESULT ListCheckBoxes::answer(const WindowSubclass::Message& message) {
+    const LPARAM lParam = message.lParam;
+    switch (message.message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (toggleAt({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)})) {
+            SetFocus(list_);
+            return 0;
         }
-        case LVM_SETITEMW:
-        case LVM_SETITEMA: {
-            // The two forms differ only in the text, which an owner-data list does not take.
-            if (lParam == 0 || (reinterpret_cast<const LVITEMW*>(lParam)->mask & LVIF_STATE) == 0) break;
-            LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
-            if (!self->takeTicks(change.iItem, change)) {
-                change.mask &= ~LVIF_STATE;
-                if (change.mask == 0) return TRUE;
-            }
-            return DefSubclassProc(list, message, wParam, reinterpret_cast<LPARAM>(&change));
+        break;
+    case WM_KEYDOWN:
+        // Ctrl+Space is the control's: it adds the focused row to a selection made with Ctrl+arrows.
+        if (message.wParam == VK_SPACE && GetKeyState(VK_CONTROL) >= 0) {
+            toggleSelection();
+            return 0;
         }
-        case WM_CHAR:
-            if (wParam == L' ') return 0;  // not the start of a type-ahead search
-            break;
-        case WM_NCDESTROY:
-            RemoveWindowSubclass(list, &ListCheckBoxes::Subclass, kSubclassId);
-            break;
-        default:
-            break;
-        }
-    } catch (...) {
-        ReportUnexpectedFailure();
+        break;
+    case LVM_SETITEMSTATE: {
+        if (lParam == 0) break;
+        LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+        if (!takeTicks(static_cast<int>(message.wParam), change)) return TRUE;
+        return message.passOn(message.wParam, reinterpret_cast<LPARAM>(&change));
     }
-    return DefSubclassProc(list, message, wParam, lParam);
+    case LVM_SETITEMW:
+    case LVM_SETITEMA: {
+        // The two forms differ only in the text, which an owner-data list does not take.
+        if (lParam == 0 || (reinterpret_cast<const LVITEMW*>(lParam)->mask & LVIF_STATE) == 0) break;
+        LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
+        if (!takeTicks(change.iItem, change)) {
+            change.mask &= ~LVIF_STATE;
+            if (change.mask == 0) return TRUE;
+        }
+        return message.passOn(message.wParam, reinterpret_cast<LPARAM>(&change));
+    }
+    case WM_CHAR:
+        if (message.wParam == L' ') return 0;  // Space ticks; it starts no search by typed letters
+        break;
+    default:
+        break;
+    }
+    return message.passOn();
 }
 
 }  // namespace orv::win32

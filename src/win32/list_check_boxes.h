@@ -8,6 +8,8 @@
 
 #include <cstddef>
 
+#include "win32/window_subclass.h"
+
 namespace orv::win32 {
 
 // The ticks behind the boxes, by row index from 0.
@@ -23,9 +25,6 @@ public:
 class ListCheckBoxes {
 public:
     ListCheckBoxes(HWND list, TickedRows& rows);
-    ~ListCheckBoxes();
-    ListCheckBoxes(const ListCheckBoxes&) = delete;
-    ListCheckBoxes& operator=(const ListCheckBoxes&) = delete;
 
 private:
     void tick(std::size_t index, bool ticked);
@@ -34,11 +33,11 @@ private:
     bool toggleAt(POINT point);
     bool takeTicks(int index, LVITEMW& change);
     void announceVisibleRows();
-    static LRESULT CALLBACK Subclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                     DWORD_PTR data) noexcept;
+    LRESULT answer(const WindowSubclass::Message& message);
 
     HWND list_;
     TickedRows& rows_;
+    WindowSubclass subclass_;
 };
 
 }  // namespace orv::win32

@@ -5,13 +5,12 @@
 
 #include "controls/type_ahead.h"
 #include "ports/failure.h"
+#include "win32/colour_ref.h"
+#include "win32/list_state_images.h"
 
 namespace orv::win32 {
 namespace {
 
-// With LVS_EX_CHECKBOXES, state image 1 is the empty box and 2 the ticked one.
-constexpr UINT kUncheckedImage = 1;
-constexpr UINT kCheckedImage = 2;
 // LVFI_SUBSTRING, which newer lists send for a typed prefix; MinGW-w64's headers lack it.
 constexpr UINT kFindSubstring = 0x0004;
 constexpr int kNewColumnTwips = 1440;
@@ -108,16 +107,16 @@ void ListViewProgramList::showChanges() {
 }
 
 void ListViewProgramList::setColours(const ListColours& colours, std::optional<HeaderColours> header) {
-    ListView_SetBkColor(list_, colours.back);
-    ListView_SetTextBkColor(list_, colours.back);
-    ListView_SetTextColor(list_, colours.text);
+    ListView_SetBkColor(list_, ToColorRef(colours.back));
+    ListView_SetTextBkColor(list_, ToColorRef(colours.back));
+    ListView_SetTextColor(list_, ToColorRef(colours.text));
     headerPainter_.setColours(header);
 }
 
 std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
     switch (header.code) {
     case LVN_GETDISPINFOW:
-        describe(reinterpret_cast<NMLVDISPINFOW&>(header));
+        answerDisplayInfo(reinterpret_cast<NMLVDISPINFOW&>(header));
         return 0;
     case LVN_ODFINDITEMW:
         return find(reinterpret_cast<NMLVFINDITEMW&>(header));
@@ -136,7 +135,7 @@ void ListViewProgramList::repaintRow(std::size_t row) {
     ListView_RedrawItems(list_, static_cast<int>(row - 1), static_cast<int>(row - 1));
 }
 
-void ListViewProgramList::describe(NMLVDISPINFOW& request) const {
+void ListViewProgramList::answerDisplayInfo(NMLVDISPINFOW& request) const {
     const ProgramRows& rows = showingOldRows_ ? shownRows_ : rows_;
     LVITEMW& item = request.item;
     if (item.iItem < 0 || !rows.has(static_cast<std::size_t>(item.iItem) + 1)) return;
@@ -150,8 +149,7 @@ void ListViewProgramList::describe(NMLVDISPINFOW& request) const {
         item.pszText[copied] = L'\0';
     }
     if ((item.mask & LVIF_STATE) != 0) {
-        item.state = (item.state & ~LVIS_STATEIMAGEMASK) |
-                     INDEXTOSTATEIMAGEMASK(rows.checked(row) ? kCheckedImage : kUncheckedImage);
+        item.state = (item.state & ~LVIS_STATEIMAGEMASK) | CheckBoxState(rows.checked(row));
         item.stateMask |= LVIS_STATEIMAGEMASK;
     }
 }

@@ -22,11 +22,6 @@
 
 namespace orv::win32 {
 
-struct ListColours {
-    COLORREF back;
-    COLORREF text;
-};
-
 class ListViewProgramList final : public ProgramList, private TickedRows {
 public:
     // `twipsToPixels` converts at the list's current DPI; `textCase` serves the search by typed
@@ -63,7 +58,8 @@ private:
     void showRowCount();
     void showChanges();
     void repaintRow(std::size_t row);
-    void describe(NMLVDISPINFOW& request) const;
+    // Fills in the text and check box of a row that the control is about to show (LVN_GETDISPINFO).
+    void answerDisplayInfo(NMLVDISPINFOW& request) const;
     LRESULT find(const NMLVFINDITEMW& request);
 
     HWND list_;

@@ -12,7 +12,6 @@ namespace {
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kWindowExStyle = WS_EX_APPWINDOW;
 constexpr int kFirstButtonId = 101;
-constexpr UINT_PTR kListMouseSubclassId = 1;
 
 }  // namespace
 
@@ -59,7 +58,10 @@ void MainWindowFrame::createList(TextCase& textCase, Collation& collation) {
                             GetModuleHandleW(nullptr), nullptr);
     if (list_ == nullptr) ThrowLastError(L"Could not create the program list");
     ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    SetWindowSubclass(list_, &MainWindowFrame::ListMouseSubclass, kListMouseSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    listPointer_.emplace(list_, [this](const WindowSubclass::Message& message) {
+        if (message.message == WM_MOUSEMOVE && form_ != nullptr) form_->showArrowPointer();
+        return message.passOn();
+    });
     programList_ = std::make_unique<ListViewProgramList>(
         list_, [this](int twips) { return twipsToPixels(twips); }, textCase, collation);
 }
@@ -74,7 +76,7 @@ void MainWindowFrame::connect(Form1& form) {
     form_ = &form;
     for (std::size_t index = 0; index < kButtons.size(); ++index) {
         buttons_[index].onClick = [&form, handler = kButtons[index].handler] { (form.*handler)(); };
-        buttons_[index].onMouseMove = [&form] { form.ButtonMouseMove(); };
+        buttons_[index].onMouseMove = [&form] { form.showHandPointer(); };
     }
 }
 
@@ -83,6 +85,7 @@ void MainWindowFrame::createTooltip() {
     const HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
                                          GetModuleHandleW(nullptr), nullptr);
+    if (tooltip == nullptr) ThrowLastError(L"Could not create the list's tooltip");
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -90,7 +93,9 @@ void MainWindowFrame::createTooltip() {
     tool.uId = reinterpret_cast<UINT_PTR>(list_);
     std::wstring tooltipText = kListTooltip;  // the structure takes a writable text
     tool.lpszText = tooltipText.data();
-    SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    if (SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool)) == FALSE) {
+        throw Failure(L"Could not give the list its tooltip");
+    }
 }
 
 void MainWindowFrame::applyFonts() {
@@ -135,21 +140,21 @@ void MainWindowFrame::useApplicationIcon() {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icons_.caption.get()));
 }
 
-void MainWindowFrame::setBackColor(OleColor color) {
-    theme_.setBackColor(color);
+void MainWindowFrame::setBackColour(Colour colour) {
+    theme_.setBackColour(colour);
     InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
-void MainWindowFrame::applySkin(const Skin& skin, const SkinOptions& options) {
-    theme_.setSkin(skin, options);
+void MainWindowFrame::applySkin(const Skin& skin) {
+    theme_.setSkin(skin);
     applyColours();
 }
 
 void MainWindowFrame::applyColours() {
     theme_.sample();
-    const ButtonColours buttonColours = theme_.buttons();
-    for (auto& button : buttons_) button.setColours(buttonColours);
-    programList_->setColours(theme_.list(), theme_.header());
+    const WindowColours colours = theme_.colours();
+    for (auto& button : buttons_) button.setColours(colours.buttons);
+    programList_->setColours(colours.list, colours.header);
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
@@ -199,7 +204,7 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
         break;
     }
     case WM_MOUSEMOVE:
-        if (form_ != nullptr) form_->SurfaceMouseMove();
+        if (form_ != nullptr) form_->showArrowPointer();
         return 0;
     case WM_DPICHANGED:
         moveToDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -214,21 +219,6 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
         break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-// The pointer over the list follows the same rule as over the window's background.
-LRESULT CALLBACK MainWindowFrame::ListMouseSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                    DWORD_PTR data) noexcept {
-    if (message == WM_MOUSEMOVE) {
-        auto* self = reinterpret_cast<MainWindowFrame*>(data);
-        try {
-            if (self->form_ != nullptr) self->form_->SurfaceMouseMove();
-        } catch (...) {
-            ReportUnexpectedFailure();
-        }
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(list, &MainWindowFrame::ListMouseSubclass, kListMouseSubclassId);
-    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 }  // namespace orv::win32

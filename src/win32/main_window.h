@@ -8,6 +8,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "ports/collation.h"
@@ -21,6 +22,7 @@
 #include "win32/push_button.h"
 #include "win32/window_pointer.h"
 #include "win32/window_resources.h"
+#include "win32/window_subclass.h"
 #include "win32/window_theme.h"
 
 namespace orv::win32 {
@@ -44,9 +46,8 @@ public:
     // Shows it centred on the screen with the focus on the list.
     void showCentred(int showCommand);
 
-    // Draws the window and, as the options say, its controls in the skin's colours (set aside while
-    // high contrast is on).
-    void applySkin(const Skin& skin, const SkinOptions& options) override;
+    // Draws the window and its controls in the skin's colours (set aside while high contrast is on).
+    void applySkin(const Skin& skin) override;
 
     [[nodiscard]] HWND list() const { return list_; }
     ListViewProgramList& programList() { return *programList_; }
@@ -57,9 +58,8 @@ public:
     // MainWindow
     void setCaption(const std::wstring& caption) override;
     void useApplicationIcon() override;
-    void setBackColor(OleColor color) override;
+    void setBackColour(Colour colour) override;
     void loadCustomPointer(const std::wstring& path) override { pointer_.load(path); }
-    PointerSetting pointer() override { return pointer_.setting(); }
     void setPointer(PointerSetting setting) override { pointer_.set(setting, hwnd()); }
     std::uintptr_t handle() override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
 
@@ -75,12 +75,11 @@ private:
     void moveToDpi(UINT dpi, const RECT& suggested);
     // Gives every control its colours for the current colour scheme and skin, and repaints.
     void applyColours();
-    static LRESULT CALLBACK ListMouseSubclass(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                              DWORD_PTR data) noexcept;
 
     Form1* form_ = nullptr;  // who answers the buttons and the pointer, once connected
     UINT dpi_ = 96;
     HWND list_ = nullptr;
+    std::optional<WindowSubclass> listPointer_;  // the pointer over the list follows the window's rule
     std::unique_ptr<ListViewProgramList> programList_;
     std::array<PushButton, kButtons.size()> buttons_;
     UniqueHfont windowFont_;

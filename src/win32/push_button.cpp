@@ -11,8 +11,10 @@ namespace orv::win32 {
 
 void PushButton::create(HWND parent, int id, const std::wstring& caption, HFONT font) {
     font_ = font;
-    CreateWindowExW(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this);
+    if (CreateWindowExW(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, parent,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), this) == nullptr) {
+        ThrowLastError(L"Could not create a button");
+    }
     // A new child takes the cues its window shows now.
     focusCueHidden_ = (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0;
 }

@@ -39,7 +39,7 @@ private:
     [[nodiscard]] UINT shownState() const;
 
     HFONT font_ = nullptr;
-    ButtonColours colours_ = ChooseButtonColours({}, {});
+    ButtonColours colours_ = ChooseWindowColours({}, kWhite, std::nullopt).buttons;
     ButtonBehaviour behaviour_;
     bool focusCueHidden_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-
 #include "ports/failure.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
@@ -103,11 +102,11 @@ REGSAM ViewOf(RegistrySource source) {
     return 0;
 }
 
-std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const std::wstring& path, KeyAccess access) {
-    // Read rights only; a key that is walked is also watched for sub-keys added during the walk.
-    const REGSAM rights = access == KeyAccess::EnumerateSubKeys ? KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY : KEY_QUERY_VALUE;
+std::unique_ptr<RegistryKey> WindowsRegistry::open(RegistrySource source, const std::wstring& path) {
+    // Read rights only: the key is walked, and watched for sub-keys added during the walk.
     HKEY key = nullptr;
-    if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, rights | ViewOf(source), &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, KEY_ENUMERATE_SUB_KEYS | KEY_NOTIFY | ViewOf(source), &key) !=
+        ERROR_SUCCESS) {
         return nullptr;
     }
     return std::make_unique<WindowsKey>(UniqueHkey(key), ViewOf(source));

@@ -13,7 +13,7 @@ REGSAM ViewOf(RegistrySource source);
 
 class WindowsRegistry final : public Registry {
 public:
-    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override;
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path) override;
 };
 
 }  // namespace orv::win32

@@ -108,11 +108,11 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
 // The program is named as the application, so no search (which would look in our own folder first)
 // decides which file runs.
 void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine,
-                                const std::wstring& directory, int windowStyle) {
+                                const std::wstring& directory, StartWindow window) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = static_cast<WORD>(windowStyle);
+    startup.wShowWindow = window == StartWindow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
     PROCESS_INFORMATION process{};
     std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
     writable.push_back(L'\0');
@@ -127,11 +127,6 @@ void WindowsShell::startProgram(const std::wstring& program, const std::wstring&
 std::unique_ptr<Environment> WindowsShell::environment(EnvironmentScope scope) {
     if (scope == EnvironmentScope::Machine) return std::make_unique<MachineEnvironment>();
     return std::make_unique<UserEnvironment>();
-}
-
-bool WindowsShell::isFile(const std::wstring& path) {
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 std::wstring WindowsShell::systemFolder() {

@@ -1,5 +1,5 @@
-// The Windows shell behind the core's Shell port: starting programs, the environment, the system's
-// own folders and whether a file is there.
+// The Windows shell behind the core's Shell port: starting programs, the environment and the system's
+// own folders.
 #pragma once
 
 #include "ports/shell.h"
@@ -11,9 +11,8 @@ public:
     void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
               const std::wstring& directory) override;
     void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
-                      int windowStyle) override;
+                      StartWindow window) override;
     std::unique_ptr<Environment> environment(EnvironmentScope scope) override;
-    bool isFile(const std::wstring& path) override;
     std::wstring systemFolder() override;
     std::wstring windowsFolder() override;
     std::wstring wow64SystemFolder() override;

@@ -15,7 +15,6 @@ class WindowPointer {
 public:
     // Throws Failure when the file is not a cursor.
     void load(const std::wstring& path);
-    [[nodiscard]] PointerSetting setting() const { return setting_; }
     // Takes the setting, and shows it at once when the pointer is over `window` or one of its controls.
     void set(PointerSetting setting, HWND window);
     // What the setting shows: the custom image only once one was loaded.

@@ -13,7 +13,9 @@ UniqueHfont MakeArialBold(int centiPoints, UINT dpi) {
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;
     wcscpy_s(font.lfFaceName, L"Arial");
-    return UniqueHfont(CreateFontIndirectW(&font));
+    UniqueHfont made(CreateFontIndirectW(&font));
+    if (!made) ThrowLastError(L"Could not make the Arial font");
+    return made;
 }
 
 ApplicationIcons LoadApplicationIcons(UINT dpi) {

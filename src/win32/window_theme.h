@@ -1,5 +1,6 @@
-// The main window's colours: the window's own colour, a skin's, and the system's colour scheme with
-// high contrast, sampled again whenever the scheme changes.
+// The main window's colours: it samples the system's colour scheme and high-contrast setting, again
+// whenever they change, and keeps what the window was given (its colour and a skin); the colours
+// themselves come from the rules of colour_scheme.h.
 #pragma once
 
 #include <windows.h>
@@ -7,37 +8,31 @@
 #include <optional>
 
 #include "controls/colour_scheme.h"
-#include "ports/main_window.h"
-#include "services/skin_file.h"
+#include "ports/colour.h"
+#include "ports/skin.h"
 #include "win32/handles.h"
-#include "win32/list_view.h"
 
 namespace orv::win32 {
 
 class WindowTheme {
 public:
-    WindowTheme();
+    WindowTheme() { sample(); }
 
-    // The window's colour: RGB, or a system colour (high bit set), which follows the scheme.
-    void setBackColor(OleColor color);
-    void setSkin(const Skin& skin, const SkinOptions& options);
+    void setBackColour(Colour colour) { backColour_ = colour; }
+    void setSkin(const Skin& skin) { skin_ = skin; }
     // Reads the system's colour scheme and high-contrast setting as they are now.
     void sample();
 
-    [[nodiscard]] HBRUSH background() const;
-    [[nodiscard]] ButtonColours buttons() const;
-    [[nodiscard]] ListColours list() const;
-    [[nodiscard]] std::optional<HeaderColours> header() const;
+    [[nodiscard]] WindowColours colours() const { return ChooseWindowColours(scheme_, backColour_, skin_); }
+    // The brush of the window's colour; a system colour's follows the scheme.
+    [[nodiscard]] HBRUSH background();
 
 private:
-    // The skin, where it is to colour the controls: not while high contrast is on.
-    [[nodiscard]] bool skinsControls() const { return skin_ && skinOptions_.skinsControls; }
-
-    OleColor backColor_ = kWhite;
-    UniqueHbrush backBrush_;
+    Colour backColour_ = kWhite;
     std::optional<Skin> skin_;
-    SkinOptions skinOptions_;
     ColourScheme scheme_;
+    UniqueHbrush backBrush_;
+    COLORREF backBrushColour_ = CLR_INVALID;
 };
 
 }  // namespace orv::win32

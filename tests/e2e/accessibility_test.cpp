@@ -10,6 +10,7 @@
 #include <set>
 #include <thread>
 
+#include "accessible_client.h"
 #include "driver.h"
 #include "registry_seed.h"
 #include "win32/accessible_button.h"
@@ -18,9 +19,6 @@
 
 namespace orv::e2e {
 namespace {
-
-using win32::kIidAccessible;
-
 
 // The test's rows begin with a word that no other program's name begins with, joined to the rest so that
 // typed letters need no blank; other programs' rows lie around them, some with the same first letters,
@@ -85,32 +83,6 @@ TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelectionAndSaysSo) {
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
 }
 
-struct Accessible {
-    explicit Accessible(HWND window) {
-        AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIidAccessible, reinterpret_cast<void**>(&object));
-    }
-    ~Accessible() {
-        if (object != nullptr) object->Release();
-    }
-    Accessible(const Accessible&) = delete;
-    Accessible& operator=(const Accessible&) = delete;
-    IAccessible* object = nullptr;
-};
-
-std::wstring Take(BSTR text) {
-    std::wstring result = text != nullptr ? text : L"";
-    SysFreeString(text);
-    return result;
-}
-
-VARIANT Self() {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
 TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesTheFocus) {
     win32::ComApartment com;  // the buttons' accessible objects come through COM
     SeededUninstallEntries entries;
@@ -120,24 +92,24 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
         const auto* caption = place.caption;
         SCOPED_TRACE(caption);
         const HWND button = program.control(caption);
-        Accessible accessible(button);
-        ASSERT_NE(accessible.object, nullptr);
+        const auto accessible = AccessibleOf(button);
+        ASSERT_NE(accessible, nullptr);
         VARIANT role;
-        ASSERT_EQ(accessible.object->get_accRole(Self(), &role), S_OK);
+        ASSERT_EQ(accessible->get_accRole(Self(), &role), S_OK);
         EXPECT_EQ(role.vt, VT_I4);
         EXPECT_EQ(role.lVal, ROLE_SYSTEM_PUSHBUTTON);
         BSTR name = nullptr;
-        EXPECT_EQ(accessible.object->get_accName(Self(), &name), S_OK);
+        EXPECT_EQ(accessible->get_accName(Self(), &name), S_OK);
         EXPECT_EQ(Take(name), caption);
         BSTR action = nullptr;
-        EXPECT_EQ(accessible.object->get_accDefaultAction(Self(), &action), S_OK);
+        EXPECT_EQ(accessible->get_accDefaultAction(Self(), &action), S_OK);
         EXPECT_EQ(Take(action), L"Press");
         VARIANT state;
-        ASSERT_EQ(accessible.object->get_accState(Self(), &state), S_OK);
+        ASSERT_EQ(accessible->get_accState(Self(), &state), S_OK);
         EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSABLE, 0);
         EXPECT_EQ(state.lVal & STATE_SYSTEM_PRESSED, 0);
         LONG left = 0, top = 0, width = 0, height = 0;
-        EXPECT_EQ(accessible.object->accLocation(&left, &top, &width, &height, Self()), S_OK);
+        EXPECT_EQ(accessible->accLocation(&left, &top, &width, &height, Self()), S_OK);
         RECT screen{};
         GetWindowRect(button, &screen);
         EXPECT_EQ(left, screen.left);
@@ -145,7 +117,7 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
         EXPECT_EQ(width, screen.right - screen.left);
         EXPECT_EQ(height, screen.bottom - screen.top);
         UINT typeInfos = 1;  // none that could contradict the answers above
-        EXPECT_EQ(accessible.object->GetTypeInfoCount(&typeInfos), S_OK);
+        EXPECT_EQ(accessible->GetTypeInfoCount(&typeInfos), S_OK);
         EXPECT_EQ(typeInfos, 0u);
     }
 
@@ -156,10 +128,10 @@ TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesT
     EXPECT_TRUE(heard.waitFor([&](const auto& events) {
         return !events.empty() && events.back().window == uninstall && events.back().child == CHILDID_SELF;
     }));
-    Accessible focused(uninstall);
-    ASSERT_NE(focused.object, nullptr);
+    const auto focused = AccessibleOf(uninstall);
+    ASSERT_NE(focused, nullptr);
     VARIANT state;
-    ASSERT_EQ(focused.object->get_accState(Self(), &state), S_OK);
+    ASSERT_EQ(focused->get_accState(Self(), &state), S_OK);
     EXPECT_NE(state.lVal & STATE_SYSTEM_FOCUSED, 0);
 }
 
@@ -168,15 +140,15 @@ TEST(AssistiveTechnologyE2e, PressingHelpReturnsAtOnceAndOpensItsBox) {
     SeededUninstallEntries entries;
     ProgramUnderTest program;
     ASSERT_NE(program.mainWindow(), nullptr);
-    Accessible help(program.control(L"Help"));
-    ASSERT_NE(help.object, nullptr);
+    const auto help = AccessibleOf(program.control(L"Help"));
+    ASSERT_NE(help, nullptr);
     // Were the press to wait for the box it opens, this closes the box, and the test fails, not hangs.
     std::atomic<bool> returned{false};
     std::thread watchdog([&] {
         if (WaitUntil([&] { return returned.load(); }, 15s)) return;
         if (const HWND box = FindBox(L"Orvendale")) ProgramUnderTest::press(box, L"OK");
     });
-    const HRESULT pressed = help.object->accDoDefaultAction(Self());
+    const HRESULT pressed = help->accDoDefaultAction(Self());
     returned = true;
     watchdog.join();
     EXPECT_EQ(pressed, S_OK);

@@ -15,56 +15,11 @@
 #include "driver.h"
 #include "program_folder.h"
 #include "registry_seed.h"
-#include "services/text_convert.h"
 #include "screen.h"
 #include "win32/form_layout.h"
-#include "win32/window_resources.h"
 
 namespace orv::e2e {
 namespace {
-
-void SettleAndPaint(ProgramUnderTest& program) {
-    program.waitIdle();
-    RedrawWindow(program.mainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    program.waitIdle();
-    Sleep(500);
-}
-
-// Why two names may draw alike, for the failure message: the face that the list's font comes to, and
-// whether this process draws the two names alike with it too (then this machine's fonts are at fault,
-// not the program).
-std::string WhyAlike(const std::wstring& first, const std::wstring& second) {
-    const auto font = win32::MakeArialBold(win32::kWindowFontCentiPoints, 96);
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldFont = SelectObject(dc, font.get());
-    std::wstring face = L"(no outline font)";
-    if (const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr); size != 0) {
-        std::vector<BYTE> outline(size);
-        auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(outline.data());
-        GetOutlineTextMetricsW(dc, size, metrics);
-        face = reinterpret_cast<const wchar_t*>(outline.data() + reinterpret_cast<UINT_PTR>(metrics->otmpFaceName));
-    }
-    const auto drawn = [dc](const std::wstring& text) {
-        BITMAPINFO info{};
-        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 120, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-        void* bits = nullptr;
-        const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-        PatBlt(dc, 0, 0, 120, 20, WHITENESS);
-        TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
-        GdiFlush();
-        const std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 120 * 20);
-        SelectObject(dc, oldBitmap);
-        DeleteObject(bitmap);
-        return pixels;
-    };
-    const bool alikeHere = drawn(first) == drawn(second);
-    SelectObject(dc, oldFont);
-    DeleteDC(dc);
-    return "the list's font comes to the face \"" + NarrowToUtf8(face) + "\", which draws them " +
-           (alikeHere ? "alike in this process too: its links to other scripts' fonts did not take"
-                      : "differently in this process");
-}
 
 class AppearanceE2e : public ::testing::Test {
 protected:
@@ -200,7 +155,7 @@ TEST_F(AppearanceE2e, ChineseNamesAndSymbolsDrawAsGlyphsNotBoxes) {
         const ScreenPixels a = pixelsOf(first);
         const ScreenPixels b = pixelsOf(second);
         EXPECT_TRUE(a.inked());
-        EXPECT_FALSE(a == b) << "the two names draw alike: boxes, not glyphs; " << WhyAlike(first, second);
+        EXPECT_FALSE(a == b) << "the two names draw alike: boxes, not glyphs; " << WhyNamesDrawAlike(first, second);
     }
 }
 

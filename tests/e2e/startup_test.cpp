@@ -6,6 +6,7 @@
 
 #include "driver.h"
 #include "registry_seed.h"
+#include "screen.h"
 
 namespace orv::e2e {
 namespace {
@@ -120,29 +121,6 @@ TEST_F(MainWindowE2e, MissingUninstallKeysGiveAnEmptyListAndNoMessage) {
     EXPECT_TRUE(program.rows().empty());
     EXPECT_TRUE(program.dialogs().empty());
 }
-
-// Sets the display's DPI for programs started while it lives: in a Wine prefix, which reads it when a
-// program starts. A Windows machine's DPI is its user's, and changes only at the next sign-in.
-class ScreenDpi {
-public:
-    explicit ScreenDpi(DWORD dpi) { set(dpi); }
-    ~ScreenDpi() { set(96); }
-    static bool CanSet() { return RunningUnderWine(); }
-
-private:
-    // Windows keeps it under the user's desktop settings; Wine also reads its own and the config's.
-    static void set(DWORD dpi) {
-        const std::pair<HKEY, const wchar_t*> places[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
-                                                          {HKEY_CURRENT_USER, L"Software\\Wine\\Fonts"},
-                                                          {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
-        for (const auto& [root, path] : places) {
-            HKEY key = nullptr;
-            RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr);
-            RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
-            RegCloseKey(key);
-        }
-    }
-};
 
 struct Place {
     const wchar_t* caption;

@@ -12,9 +12,11 @@
 #include <sstream>
 
 #include "driver.h"
+#include "inventory/refresh_list.h"
 #include "probe_log.h"
 #include "program_folder.h"
 #include "registry_seed.h"
+#include "win32/list_state_images.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::e2e {
@@ -23,38 +25,12 @@ namespace {
 const std::wstring kUninstall = L"Uninstall Selected Entry From Computer";
 const std::wstring kRefresh = L"Refresh/Update \"Add Or Remove Programs\" List";
 
-// Runs a command line and waits for it to end.
-void RunAndWait(const std::wstring& commandLine) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::wstring writable = commandLine;
-    ASSERT_TRUE(CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process));
-    WaitForSingleObject(process.hProcess, 30000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-}
-
 bool EntryExists(const std::wstring& key, RegistrySource source = RegistrySource::Machine64) {
-    HKEY handle = nullptr;
-    const std::wstring path = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\" + key;
-    const bool found =
-        RegOpenKeyExW(win32::RootOf(source), path.c_str(), 0, KEY_READ | win32::ViewOf(source), &handle) == ERROR_SUCCESS;
-    if (found) RegCloseKey(handle);
-    return found;
+    return SeededUninstallEntries::Exists(key, source);
 }
 
 bool FolderExists(const std::wstring& name) {
-    const DWORD attributes = GetFileAttributesW((L"C:\\Program Files\\" + name).c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
-int RowNamed(const ProgramUnderTest& program, const std::wstring& name) {
-    const auto rows = program.rows();
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].text == name) return static_cast<int>(i);
-    }
-    return -1;
+    return e2e::FolderExists(L"C:\\Program Files\\" + name);
 }
 
 // The installers write the machine's uninstall key, as real ones do.
@@ -70,9 +46,9 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
         entries.adopt(key, RegistrySource::Machine64);
     }
     for (const auto* installer : {L"test-quoted.exe", L"test-unquoted.exe", L"test-expand.exe", L"test-kept.exe"}) {
-        RunAndWait(L"\"" + installers + installer + L"\" /S");
+        EXPECT_TRUE(RunAndWait(L"\"" + installers + installer + L"\" /S", 30s));
     }
-    RunAndWait(L"msiexec.exe /i \"" + installers + L"sample.msi\" /qn");
+    EXPECT_TRUE(RunAndWait(L"msiexec.exe /i \"" + installers + L"sample.msi\" /qn", 30s));
     const std::map<std::wstring, std::pair<std::wstring, std::wstring>> removed = {
         {L"Orvendale Test Quoted", {L"OrvendaleTestQuoted", L"Orvendale Test Quoted"}},
         {L"Orvendale Test Unquoted", {L"OrvendaleTestUnquoted", L"Orvendale Test Unquoted Tool"}},
@@ -87,7 +63,7 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
     ProgramUnderTest program;
     ASSERT_EQ(program.rows().size(), 5u);
     for (const auto& [name, where] : removed) {
-        const int row = RowNamed(program, name);
+        const int row = program.rowNamed(name);
         ASSERT_GE(row, 0);
         program.clickCheckBox(row);
     }
@@ -140,47 +116,18 @@ TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
 
 class LaunchOrderE2e : public ::testing::Test {
 protected:
-    void SetUp() override {
-        wchar_t temp[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, temp);
-        log = std::wstring(temp) + L"orvendale-order.log";
-        DeleteFileW(log.c_str());
-    }
-    void TearDown() override { DeleteFileW(log.c_str()); }
-
     void seedProbes(int count) {
         for (int i = 1; i <= count; ++i) {
             const std::wstring id = std::to_wstring(i);
             entries.add(L"probe" + id, L"Probe " + std::wstring(i < 10 ? L"0" : L"") + id,
-                        L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log + L"\" " + id);
+                        L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log.path() + L"\" " + id);
         }
     }
-    // What the probes logged, in the order they started.
-    struct Start {
-        std::string id;
-        std::string folder;  // as the log writes it
-        bool operator==(const Start&) const = default;
-        friend void PrintTo(const Start& start, std::ostream* out) { *out << start.id << " in " << start.folder; }
-    };
-    std::vector<Start> starts() {
-        std::ifstream in{std::filesystem::path(log)};
-        std::vector<std::pair<unsigned long long, Start>> lines;
-        unsigned long long started = 0;
-        Start start;
-        while (in >> started >> start.id >> start.folder) lines.emplace_back(started, start);
-        std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
-        std::vector<Start> ordered;
-        for (const auto& line : lines) ordered.push_back(line.second);
-        return ordered;
-    }
-    std::vector<std::string> startedIds() {
-        std::vector<std::string> ids;
-        for (const auto& start : starts()) ids.push_back(start.id);
-        return ids;
-    }
+    std::vector<probe::Log::Start> starts() const { return log.starts(); }
+    std::vector<std::string> startedIds() const { return log.ids(); }
 
     SeededUninstallEntries entries;
-    std::wstring log;
+    probe::Log log;
 };
 
 TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
@@ -203,7 +150,7 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
 TEST_F(LaunchOrderE2e, RowTickedFromOutsideWithTheListsOwnMessageIsStarted) {
     seedProbes(4);
     ProgramUnderTest program;
-    program.setRowState(2, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
+    program.setRowState(2, win32::CheckBoxState(true), LVIS_STATEIMAGEMASK);
     ASSERT_TRUE(program.rows().at(2).checked);
     program.clickAndWait(kUninstall);
     EXPECT_TRUE(WaitUntil([&] { return !startedIds().empty(); }, 30s));
@@ -286,8 +233,8 @@ TEST_F(LaunchOrderE2e, ProgramsPlantedBesideTheToolOrInItsWorkingDirectoryNeverS
     EXPECT_TRUE(WaitUntil([&] { return starts().size() >= 2; }, 30s));
     Sleep(1000);
     auto started = starts();
-    std::sort(started.begin(), started.end(), [](const Start& a, const Start& b) { return a.id < b.id; });
-    EXPECT_EQ(started, (std::vector<Start>{{"1", probe::Field(ExecutableFolder())}, {"dll", probe::Field(onPath.path())}}));
+    std::sort(started.begin(), started.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
+    EXPECT_EQ(started, (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}, {"dll", probe::Field(onPath.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
 }
 
@@ -316,7 +263,7 @@ TEST_F(LaunchOrderE2e, EntriesOf32BitInstallersStartTheUninstallersWhereTheInsta
     program.clickAndWait(kUninstall);
     EXPECT_TRUE(WaitUntil([&] { return starts().size() >= 2; }, 30s));
     Sleep(500);
-    EXPECT_EQ(starts(), (std::vector<Start>{{"orvendale-legacy", probe::Field(wow64)},
+    EXPECT_EQ(starts(), (std::vector<probe::Log::Start>{{"orvendale-legacy", probe::Field(wow64)},
                                             {"uninst", probe::Field(programFiles32.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
 }

@@ -1,6 +1,9 @@
 #include "driver.h"
 
 #include "registry_seed.h"
+#include "win32/dialogs.h"
+#include "win32/handles.h"
+#include "win32/list_state_images.h"
 
 #include <commctrl.h>
 
@@ -84,6 +87,19 @@ SystemColoursFor::SystemColoursFor(std::vector<int> elements, const std::vector<
 
 SystemColoursFor::~SystemColoursFor() {
     SetSysColors(static_cast<int>(elements_.size()), elements_.data(), saved_.data());
+}
+
+bool RunAndWait(const std::wstring& commandLine, std::chrono::milliseconds timeout) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    std::wstring writable = commandLine;
+    if (!CreateProcessW(nullptr, writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
+        return false;
+    }
+    const win32::UniqueHandle processHandle(process.hProcess);
+    const win32::UniqueHandle threadHandle(process.hThread);
+    return WaitForSingleObject(process.hProcess, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
 }
 
 HWND FindBox(const std::wstring& title) {
@@ -197,10 +213,18 @@ std::vector<ListRow> ProgramUnderTest::rows() const {
         entry.uninstall = remoteText(listControl, position, 1);
         entry.uninstallerFile = remoteText(listControl, position, 2);
         const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, position, LVIS_STATEIMAGEMASK);
-        entry.checked = ((static_cast<UINT>(state) & LVIS_STATEIMAGEMASK) >> 12) == 2;
+        entry.checked = win32::StateImageOf(static_cast<UINT>(state)) == win32::kCheckedImage;
         result.push_back(std::move(entry));
     }
     return result;
+}
+
+int ProgramUnderTest::rowNamed(const std::wstring& name) const {
+    const auto seeded = rows();
+    for (std::size_t row = 0; row < seeded.size(); ++row) {
+        if (seeded[row].text == name) return static_cast<int>(row);
+    }
+    return -1;
 }
 
 int ProgramUnderTest::positionOf(int row) const {
@@ -368,7 +392,8 @@ void ProgramUnderTest::press(HWND dialog, const std::wstring& buttonCaption) {
 }
 
 void ProgramUnderTest::pressKey(HWND dialog, WORD virtualKey) {
-    const HWND focus = GetDlgItem(dialog, 101) != nullptr ? GetDlgItem(dialog, 101) : dialog;
+    const HWND edit = GetDlgItem(dialog, win32::kInputBoxEditId);
+    const HWND focus = edit != nullptr ? edit : dialog;
     PostMessageW(focus, WM_KEYDOWN, virtualKey, 1);
     PostMessageW(focus, WM_KEYUP, virtualKey, 0xC0000001);
 }

@@ -67,6 +67,8 @@ public:
     // The rows of the entries that the tests seeded, in list order. Rows are counted (0, 1, ...) among
     // these everywhere below: a Windows machine lists its own programs too, which tests pass over.
     std::vector<ListRow> rows() const;
+    // The row of the test's own with that name, or -1.
+    int rowNamed(const std::wstring& name) const;
     std::vector<ListColumn> columns() const;
     // Clicks the check box of a row, as a person would; it toggles the tick.
     void clickCheckBox(int rowIndex) const;
@@ -142,6 +144,9 @@ private:
     HWINEVENTHOOK hook_ = nullptr;
     std::vector<Event> heard_;
 };
+
+// Starts a command line and waits for it to end; false when it does not start or end in time.
+bool RunAndWait(const std::wstring& commandLine, std::chrono::milliseconds timeout);
 
 // A visible box (#32770) of any process with this title, or null.
 HWND FindBox(const std::wstring& title);

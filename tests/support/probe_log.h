@@ -5,7 +5,13 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <ostream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace orv::probe {
 
@@ -41,5 +47,43 @@ inline bool Append(const std::wstring& logPath, const std::wstring& id, const st
     }
     return false;
 }
+
+// The default log as a test reads it: empty when it is made, and gone with it.
+class Log {
+public:
+    struct Start {
+        std::string id;
+        std::string folder;  // as the log writes it
+        bool operator==(const Start&) const = default;
+        friend void PrintTo(const Start& start, std::ostream* out) { *out << start.id << " in " << start.folder; }
+    };
+
+    Log() { DeleteFileW(path_.c_str()); }
+    ~Log() { DeleteFileW(path_.c_str()); }
+    Log(const Log&) = delete;
+    Log& operator=(const Log&) = delete;
+
+    [[nodiscard]] const std::wstring& path() const { return path_; }
+    // What the probes logged, in the order they started.
+    [[nodiscard]] std::vector<Start> starts() const {
+        std::ifstream in{std::filesystem::path(path_)};
+        std::vector<std::pair<unsigned long long, Start>> lines;
+        unsigned long long started = 0;
+        Start start;
+        while (in >> started >> start.id >> start.folder) lines.emplace_back(started, start);
+        std::stable_sort(lines.begin(), lines.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        std::vector<Start> ordered;
+        for (const auto& line : lines) ordered.push_back(line.second);
+        return ordered;
+    }
+    [[nodiscard]] std::vector<std::string> ids() const {
+        std::vector<std::string> ids;
+        for (const auto& start : starts()) ids.push_back(start.id);
+        return ids;
+    }
+
+private:
+    std::wstring path_ = DefaultLog();
+};
 
 }  // namespace orv::probe

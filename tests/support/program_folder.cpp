@@ -63,6 +63,11 @@ void ProgramFolder::remove() {
     std::filesystem::remove_all(path_, ignored);
 }
 
+bool FolderExists(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
 FileCopy::FileCopy(const std::wstring& source, std::wstring path) : path_(std::move(path)) {
     CopyFileW(source.c_str(), path_.c_str(), FALSE);
 }

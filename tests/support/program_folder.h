@@ -32,6 +32,9 @@ private:
     std::wstring path_;
 };
 
+// Whether a folder is at the path.
+bool FolderExists(const std::wstring& path);
+
 // A copy of a file at a place of the test's choosing, a system folder say, for as long as it lives.
 class FileCopy {
 public:

@@ -6,9 +6,11 @@
 
 #include <string>
 
+#include "inventory/refresh_list.h"
+
 int wmain(int argc, wchar_t** argv) {
     const DWORD seconds = argc > 1 ? static_cast<DWORD>(_wtoi(argv[1])) : 5;
-    const std::wstring root = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\churn-";
+    const std::wstring root = std::wstring(orv::kUninstallKey) + L"\\churn-";
     const ULONGLONG end = GetTickCount64() + seconds * 1000ULL;
     for (unsigned round = 0; GetTickCount64() < end; ++round) {
         const std::wstring added = root + std::to_wstring(round % 50);

@@ -71,6 +71,14 @@ bool SeededUninstallEntries::IsSeeded(const std::wstring& keyName) {
     return SeededKeyNames().count(keyName) != 0;
 }
 
+bool SeededUninstallEntries::Exists(const std::wstring& keyName, RegistrySource source) {
+    HKEY handle = nullptr;
+    const std::wstring path = std::wstring(kUninstallKey) + L"\\" + keyName;
+    if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, KEY_READ | ViewOf(source), &handle) != ERROR_SUCCESS) return false;
+    RegCloseKey(handle);
+    return true;
+}
+
 void SeededUninstallEntries::removeUninstallKeys() {
     if (!RunningUnderWine()) throw std::logic_error("only a Wine prefix of the tests' own may lose its uninstall keys");
     ClearEverySource();

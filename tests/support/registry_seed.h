@@ -44,6 +44,8 @@ public:
     static void removeUninstallKeys();
     // Whether the entry is one that this test run made or adopted, not one of the machine's own.
     static bool IsSeeded(const std::wstring& keyName);
+    // Whether an entry of that name is in the source's uninstall key.
+    static bool Exists(const std::wstring& keyName, RegistrySource source);
 
 private:
     void remember(const std::wstring& keyName, RegistrySource source);

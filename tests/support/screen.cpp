@@ -1,5 +1,11 @@
 #include "screen.h"
 
+#include "registry_seed.h"
+#include "win32/colour_ref.h"
+#include "win32/form_layout.h"
+#include "win32/handles.h"
+#include "win32/window_resources.h"
+
 namespace orv::e2e {
 namespace {
 
@@ -9,7 +15,89 @@ RECT WindowRectOf(HWND window) {
     return rect;
 }
 
+std::string Utf8(const std::wstring& text) {
+    std::string utf8(static_cast<std::size_t>(text.size() * 3), '\0');
+    utf8.resize(static_cast<std::size_t>(WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                                             utf8.data(), static_cast<int>(utf8.size()), nullptr, nullptr)));
+    return utf8;
+}
+
+// The face that the font in `dc` comes to.
+std::wstring FaceOf(HDC dc) {
+    const UINT size = GetOutlineTextMetricsW(dc, 0, nullptr);
+    if (size == 0) return L"(no outline font)";
+    std::vector<BYTE> outline(size);
+    auto* metrics = reinterpret_cast<OUTLINETEXTMETRICW*>(outline.data());
+    GetOutlineTextMetricsW(dc, size, metrics);
+    return reinterpret_cast<const wchar_t*>(outline.data() + reinterpret_cast<UINT_PTR>(metrics->otmpFaceName));
+}
+
+// The pixels of `text` drawn with the font in `dc`.
+std::vector<DWORD> Drawn(HDC dc, const std::wstring& text) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 120, -20, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const win32::UniqueHbitmap bitmap(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win32::SelectedObject drawing(dc, bitmap.get());
+    PatBlt(dc, 0, 0, 120, 20, WHITENESS);
+    TextOutW(dc, 0, 0, text.c_str(), static_cast<int>(text.size()));
+    GdiFlush();
+    return {static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 120 * 20};
+}
+
 }  // namespace
+
+COLORREF PaintedPixel(HWND window, int x, int y) {
+    const HDC dc = GetDC(window);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return colour;
+}
+
+HWND WindowOfThisThread(const wchar_t* className) {
+    struct Search {
+        const wchar_t* className;
+        HWND found = nullptr;
+    } search{className};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND candidate, LPARAM data) -> BOOL {
+            auto& wanted = *reinterpret_cast<Search*>(data);
+            wchar_t kind[64] = {};
+            GetClassNameW(candidate, kind, 64);
+            if (lstrcmpiW(kind, wanted.className) == 0) wanted.found = candidate;
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+LOGFONTW FontOf(HWND window) {
+    LOGFONTW font{};
+    const auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+    GetObjectW(handle, sizeof(font), &font);
+    return font;
+}
+
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    const win32::UniqueHbitmap mask(info.hbmMask);
+    const win32::UniqueHbitmap colour(info.hbmColor);
+    BITMAP bitmap{};
+    GetObjectW(mask.get(), sizeof(bitmap), &bitmap);
+    return bitmap.bmWidth;
+}
+
+COLORREF IconPixel(HICON icon, IconPart part, int x, int y) {
+    ICONINFO info{};
+    GetIconInfo(icon, &info);
+    const win32::UniqueHbitmap mask(info.hbmMask);
+    const win32::UniqueHbitmap colour(info.hbmColor);
+    const win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const win32::SelectedObject image(dc.get(), part == IconPart::Mask ? mask.get() : colour.get());
+    return GetPixel(dc.get(), x, y);
+}
 
 COLORREF ColourOfWindowAt(HWND window, int x, int y) {
     POINT at{x, y};
@@ -49,7 +137,9 @@ ScreenPixels::ScreenPixels(const RECT& rect) {
 double ScreenPixels::strongestContrast(COLORREF face, RECT inside) const {
     double strongest = 1.0;
     for (int y = inside.top; y < inside.bottom; ++y) {
-        for (int x = inside.left; x < inside.right; ++x) strongest = std::max(strongest, ContrastRatio(at(x, y), face));
+        for (int x = inside.left; x < inside.right; ++x) {
+            strongest = std::max(strongest, ContrastRatio(win32::FromColorRef(at(x, y)), win32::FromColorRef(face)));
+        }
     }
     return strongest;
 }
@@ -70,6 +160,40 @@ HCURSOR CursorAt(HWND window, int x, int y) {
     info.cbSize = sizeof(info);
     GetCursorInfo(&info);
     return info.hCursor;
+}
+
+bool ScreenDpi::CanSet() {
+    return RunningUnderWine();
+}
+
+// Windows keeps it under the user's desktop settings; Wine also reads its own and the config's.
+void ScreenDpi::set(DWORD dpi) {
+    const std::pair<HKEY, const wchar_t*> places[] = {{HKEY_CURRENT_USER, L"Control Panel\\Desktop"},
+                                                      {HKEY_CURRENT_USER, L"Software\\Wine\\Fonts"},
+                                                      {HKEY_CURRENT_CONFIG, L"Software\\Fonts"}};
+    for (const auto& [root, path] : places) {
+        HKEY key = nullptr;
+        if (RegCreateKeyExW(root, path, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr) != ERROR_SUCCESS) continue;
+        const win32::UniqueHkey owned(key);
+        RegSetValueExW(key, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof(dpi));
+    }
+}
+
+void SettleAndPaint(ProgramUnderTest& program) {
+    program.waitIdle();
+    RedrawWindow(program.mainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    program.waitIdle();
+    Sleep(500);
+}
+
+std::string WhyNamesDrawAlike(const std::wstring& first, const std::wstring& second) {
+    const auto font = win32::MakeArialBold(win32::kWindowFontCentiPoints, 96);
+    const win32::UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const win32::SelectedObject listFont(dc.get(), font.get());
+    const bool alikeHere = Drawn(dc.get(), first) == Drawn(dc.get(), second);
+    return "the list's font comes to the face \"" + Utf8(FaceOf(dc.get())) + "\", which draws them " +
+           (alikeHere ? "alike in this process too: its links to other scripts' fonts did not take"
+                      : "differently in this process");
 }
 
 }  // namespace orv::e2e

@@ -4,11 +4,24 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "controls/colour_scheme.h"
+#include "driver.h"
 
 namespace orv::e2e {
+
+// The colour that a window of this process has painted at a point of its client area.
+COLORREF PaintedPixel(HWND window, int x, int y);
+// A window of this thread of the class named, or null: the tooltip, say.
+HWND WindowOfThisThread(const wchar_t* className);
+// A font's description, of the font a window uses.
+LOGFONTW FontOf(HWND window);
+// An icon's width, and the colour of one of its pixels in its mask or its colour image.
+enum class IconPart { Mask, Colour };
+int IconWidth(HICON icon);
+COLORREF IconPixel(HICON icon, IconPart part, int x, int y);
 
 // The colour on the screen at a point of a window's client area.
 COLORREF ColourOfWindowAt(HWND window, int x, int y);
@@ -44,5 +57,28 @@ private:
 // control, half-way down). Cursor handles belong to the program's process, so tests compare the
 // program's cursors with each other: over the list it always shows its arrow.
 HCURSOR CursorAt(HWND window, int x = 20, int y = -1);
+
+// Sets the display's DPI for programs started while it lives: in a Wine prefix, which reads it when a
+// program starts. A Windows machine's DPI is its user's, and changes only at the next sign-in.
+class ScreenDpi {
+public:
+    explicit ScreenDpi(DWORD dpi) { set(dpi); }
+    ~ScreenDpi() { set(96); }
+    ScreenDpi(const ScreenDpi&) = delete;
+    ScreenDpi& operator=(const ScreenDpi&) = delete;
+    static bool CanSet();
+
+private:
+    static void set(DWORD dpi);
+};
+
+// Waits until the program has handled what it was sent, has it paint everything, and gives the
+// display a moment to show it.
+void SettleAndPaint(ProgramUnderTest& program);
+
+// Why two names may draw alike, for a failure message: the face that the list's font comes to, and
+// whether this process draws the two names alike with it too (then this machine's fonts are at fault,
+// not the program).
+std::string WhyNamesDrawAlike(const std::wstring& first, const std::wstring& second);
 
 }  // namespace orv::e2e

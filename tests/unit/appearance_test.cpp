@@ -1,6 +1,6 @@
-// The skin, the file probe and the application title.
+// The skin and the application title.
 #include "form1_fixture.h"
-#include "services/appearance.h"
+#include "services/application_title.h"
 #include "services/locations.h"
 #include "services/skin_file.h"
 
@@ -10,24 +10,23 @@ namespace {
 using testing::Form1Test;
 
 TEST_F(Form1Test, WithoutAnOrdinarySkinFileTheWindowStaysWhite) {
-    files.hidden.insert(skinPath);  // hidden or system files do not count
+    files.addHiddenFile(skinPath);  // hidden or system files do not count
     files.contents[skinPath] = "window.background = #102030\n";
     form.startUp();
     EXPECT_FALSE(window.appliedSkin.has_value());
-    EXPECT_EQ(window.backColor, kWhite);
+    EXPECT_EQ(window.backColour, kWhite);
     EXPECT_TRUE(reporter.reports.empty());
 }
 
 TEST_F(Form1Test, SkinFileDrawsTheWindowAndEveryControlInItsColours) {
-    files.ordinary.insert(skinPath);
+    files.addFile(skinPath);
     files.contents[skinPath] = "button.face = #FFFFFF\nlist.header = #ABCDEF\n";
     form.startUp();
     EXPECT_TRUE(reporter.reports.empty());
-    EXPECT_EQ(window.backColor, kButtonFaceColor);  // no window colour in the skin: the system's button face
+    EXPECT_EQ(window.backColour, kButtonFaceColour);  // no window colour in the skin: the system's button face
     ASSERT_TRUE(window.appliedSkin.has_value());
-    EXPECT_EQ(window.appliedSkin->buttonFace, 0xFFFFFFu);
-    EXPECT_EQ(window.appliedSkin->listHeader, 0xEFCDABu);
-    EXPECT_TRUE(window.skinOptions.skinsControls && window.skinOptions.hotTracking && window.skinOptions.skinListHeader);
+    EXPECT_EQ(window.appliedSkin->buttonFace, kWhite);
+    EXPECT_EQ(window.appliedSkin->listHeader, Colour::Rgb(0xAB, 0xCD, 0xEF));
 }
 
 // A skin that cannot be used ends the skin, and is reported once at the start-up's first line.
@@ -40,7 +39,7 @@ struct BadSkin {
 class BadSkins : public Form1Test, public ::testing::WithParamInterface<BadSkin> {};
 
 TEST_P(BadSkins, AreReportedOnceAtLine100AndStartUpGoesOn) {
-    files.ordinary.insert(skinPath);
+    files.addFile(skinPath);
     if (!GetParam().bytes.empty()) files.contents[skinPath] = GetParam().bytes;
     form.startUp();
     ASSERT_EQ(reporter.reports.size(), 1u);
@@ -57,17 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
                       BadSkin{"too_large", std::string(kMaxSkinFileBytes + 1, '#'), L"\": the file is larger than 64 KiB"},
                       BadSkin{"unknown_key", "button.glow = #000000\n", L"\", line 1: unknown key \"button.glow\""}),
     [](const ::testing::TestParamInfo<BadSkin>& info) { return std::string(info.param.name); });
-
-TEST(FileExistsProbe, IsFalseForAMissingPathAndNeverFails) {
-    testing::Journal journal;
-    testing::FaultPlan faults;
-    testing::FakeFiles files(journal, faults);
-    files.hidden.insert(L"C:\\hidden.sys");
-    EXPECT_FALSE(FileExistsProbe(files, L"C:\\nothing.cur"));
-    EXPECT_TRUE(FileExistsProbe(files, L"C:\\hidden.sys"));
-    faults.fail("files.exists");
-    EXPECT_FALSE(FileExistsProbe(files, L"C:\\hidden.sys"));
-}
 
 TEST(ApplicationTitle, IsCutAtTheLastBlankAtLeastOnceUntilFortyCharactersOrFewer) {
     EXPECT_EQ(ApplicationTitleFor(L"Orvendale Software"), L"Orvendale");

@@ -126,60 +126,67 @@ TEST_P(TypeAhead, FindsTheRowAsAWindowsListDoes) {
 INSTANTIATE_TEST_SUITE_P(Letters, TypeAhead, ::testing::ValuesIn(kTyped));
 
 TEST(Contrast, FollowsWcag2) {
-    EXPECT_NEAR(ContrastRatio(0, kWhiteRgb), 21.0, 1e-9);
-    EXPECT_NEAR(ContrastRatio(kWhiteRgb, kWhiteRgb), 1.0, 1e-9);
-    EXPECT_NEAR(ContrastRatio(MakeRgb(0x77, 0x77, 0x77), kWhiteRgb), 4.48, 0.01);  // just below the bar
-    EXPECT_NEAR(ContrastRatio(MakeRgb(0, 0, 255), kWhiteRgb), 8.59, 0.01);
-    EXPECT_DOUBLE_EQ(ContrastRatio(MakeRgb(255, 0, 0), 0), ContrastRatio(0, MakeRgb(255, 0, 0)));
+    EXPECT_NEAR(ContrastRatio(kBlack, kWhite), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(kWhite, kWhite), 1.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio(Colour::Rgb(0x77, 0x77, 0x77), kWhite), 4.48, 0.01);  // just below the bar
+    EXPECT_NEAR(ContrastRatio(Colour::Rgb(0, 0, 255), kWhite), 8.59, 0.01);
+    EXPECT_DOUBLE_EQ(ContrastRatio(Colour::Rgb(255, 0, 0), kBlack), ContrastRatio(kBlack, Colour::Rgb(255, 0, 0)));
 }
 
 // The colour schemes a user may have: Windows' standard one, a custom dark one, one with grey button
 // text, and high contrast; each plain and with a skin.
 const SystemColours kStandard{};
-const SystemColours kDark{MakeRgb(0, 0, 0), kWhiteRgb, MakeRgb(128, 128, 128), MakeRgb(0, 0, 0), kWhiteRgb};
-const SystemColours kGreyText{MakeRgb(240, 240, 240), MakeRgb(0x77, 0x77, 0x77), MakeRgb(160, 160, 160), kWhiteRgb, 0};
-const ButtonSkin kSkin{MakeRgb(0x2D, 0x2F, 0x33), kWhiteRgb, MakeRgb(0x3C, 0x40, 0x43), std::nullopt,
-                       MakeRgb(0x5F, 0x63, 0x68), MakeRgb(0x8A, 0xB4, 0xF8)};
-const Rgb kSkinHeader = MakeRgb(1, 2, 3);
+const SystemColours kDark{kBlack, kWhite, Colour::Rgb(128, 128, 128), kBlack, kWhite};
+const SystemColours kGreyText{Colour::Rgb(240, 240, 240), Colour::Rgb(0x77, 0x77, 0x77), Colour::Rgb(160, 160, 160), kWhite,
+                              kBlack};
+const Skin kSkin{Colour::Rgb(9, 9, 9), Colour::Rgb(0x2D, 0x2F, 0x33), kWhite, Colour::Rgb(0x3C, 0x40, 0x43), std::nullopt,
+                 Colour::Rgb(0x5F, 0x63, 0x68), Colour::Rgb(0x8A, 0xB4, 0xF8), Colour::Rgb(7, 7, 7), std::nullopt,
+                 Colour::Rgb(1, 2, 3)};
+constexpr Colour kSystemWindow = Colour::System(5);
 
 struct SchemeCase {
     const char* name;
     ColourScheme scheme;
     bool skinned;
-    Rgb face, text, pressed, border;
-    std::optional<Rgb> headerFace;  // empty: the header's own look
+    Colour face, text, pressed, border;
+    std::optional<Colour> headerFace;  // empty: the header's own look
+    Colour background, listBack;
 };
 
 const SchemeCase kSchemes[] = {
-    {"standard", {kStandard, false}, false, kWhiteRgb, 0, kStandard.buttonFace, kStandard.buttonShadow, std::nullopt},
-    {"skinned", {kStandard, false}, true, *kSkin.face, kWhiteRgb, kStandard.buttonFace, *kSkin.border, kSkinHeader},
-    {"dark", {kDark, false}, false, kDark.buttonFace, kWhiteRgb, kDark.buttonFace, kDark.buttonShadow, kDark.buttonFace},
+    {"standard", {kStandard, false}, false, kWhite, kBlack, kStandard.buttonFace, kStandard.buttonShadow, std::nullopt,
+     kWhite, kWhite},
+    {"skinned", {kStandard, false}, true, *kSkin.buttonFace, kWhite, kStandard.buttonFace, *kSkin.buttonBorder,
+     *kSkin.listHeader, *kSkin.windowBackground, *kSkin.listBackground},
+    {"dark", {kDark, false}, false, kDark.buttonFace, kWhite, kDark.buttonFace, kDark.buttonShadow, kDark.buttonFace, kWhite,
+     kBlack},
     {"grey text", {kGreyText, false}, false, kGreyText.buttonFace, kGreyText.buttonText, kGreyText.buttonFace,
-     kGreyText.buttonShadow, kGreyText.buttonFace},
+     kGreyText.buttonShadow, kGreyText.buttonFace, kWhite, kWhite},
     // High contrast sets the skin aside; the border takes the text colour.
-    {"high contrast", {kStandard, true}, true, kStandard.buttonFace, 0, kStandard.buttonFace, 0, kStandard.buttonFace},
-    {"dark high contrast", {kDark, true}, true, kDark.buttonFace, kWhiteRgb, kDark.buttonFace, kWhiteRgb, kDark.buttonFace},
+    {"high contrast", {kStandard, true}, true, kStandard.buttonFace, kBlack, kStandard.buttonFace, kBlack,
+     kStandard.buttonFace, kSystemWindow, kWhite},
+    {"dark high contrast", {kDark, true}, true, kDark.buttonFace, kWhite, kDark.buttonFace, kWhite, kDark.buttonFace,
+     kSystemWindow, kBlack},
 };
 
 class ColourChoice : public ::testing::TestWithParam<SchemeCase> {};
 
 TEST_P(ColourChoice, WhiteFacesOnlyWhileTheSystemTextReadsOnThemAndSystemColoursInHighContrast) {
     const auto& c = GetParam();
-    const auto buttons = ChooseButtonColours(c.scheme, c.skinned ? kSkin : ButtonSkin{});
+    const auto colours = ChooseWindowColours(c.scheme, kWhite, c.skinned ? std::optional<Skin>(kSkin) : std::nullopt);
+    const auto& buttons = colours.buttons;
     EXPECT_EQ(buttons.face, c.face);
     EXPECT_EQ(buttons.text, c.text);
     EXPECT_EQ(buttons.pressed, c.pressed);
     EXPECT_EQ(buttons.border, c.border);
-    if (!c.skinned || c.scheme.highContrast) {
-        EXPECT_EQ(buttons.hot, c.face);
+    EXPECT_EQ(buttons.hot, c.skinned && !c.scheme.highContrast ? *kSkin.buttonHot : c.face);
+    EXPECT_EQ(buttons.focus, c.skinned && !c.scheme.highContrast ? kSkin.buttonFocus : std::nullopt);
+    EXPECT_EQ(colours.header ? std::optional<Colour>(colours.header->face) : std::nullopt, c.headerFace);
+    if (colours.header && !c.skinned) {
+        EXPECT_EQ(colours.header->text, c.scheme.system.buttonText);
     }
-    EXPECT_EQ(buttons.focus, c.skinned && !c.scheme.highContrast ? kSkin.focus : std::nullopt);
-    const auto header = ChooseHeaderColours(c.scheme, c.skinned ? std::optional<Rgb>(kSkinHeader) : std::nullopt,
-                                            c.skinned ? std::optional<Rgb>(kWhiteRgb) : std::nullopt);
-    EXPECT_EQ(header ? std::optional<Rgb>(header->face) : std::nullopt, c.headerFace);
-    if (header && !c.skinned) {
-        EXPECT_EQ(header->text, c.scheme.system.buttonText);
-    }
+    EXPECT_EQ(colours.background, c.background);
+    EXPECT_EQ(colours.list.back, c.listBack);
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, ColourChoice, ::testing::ValuesIn(kSchemes),

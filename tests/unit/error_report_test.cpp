@@ -3,6 +3,7 @@
 
 #include <stdexcept>
 
+#include "fakes/fake_platform.h"
 #include "fakes/recording_reporter.h"
 #include "ports/failure.h"
 #include "services/error_report.h"
@@ -28,39 +29,16 @@ TEST(ErrorMessage, EmptyDescriptionLeavesTheFirstLineEmpty) {
               L"Please email screenshot of this message to support@orvendale.example");
 }
 
-class RecordingDialogs final : public Dialogs {
-public:
-    void showMessage(const std::wstring& text, const std::wstring& title, unsigned style) override {
-        shown.push_back({text, title, style});
-    }
-    std::wstring inputBox(const std::wstring&, const std::wstring&) override { return {}; }
-    struct Box {
-        std::wstring text, title;
-        unsigned style;
-    };
-    std::vector<Box> shown;
-};
-
 TEST(ErrorMessage, IsShownAsOneExclamationBoxTitledApplicationError) {
-    RecordingDialogs dialogs;
+    testing::Journal journal;
+    testing::FaultPlan faults;
+    testing::FakeDialogs dialogs(journal, faults);
     MessageBoxReporter reporter(dialogs);
     reporter.report({L"Boom", location::kPushButton4Click, 100});
-    ASSERT_EQ(dialogs.shown.size(), 1u);
-    EXPECT_EQ(dialogs.shown[0].title, L"Application Error");
-    EXPECT_EQ(dialogs.shown[0].style, 48u);
-    EXPECT_EQ(dialogs.shown[0].text.substr(0, 6), L"Boom\r\n");
-}
-
-TEST(LocationTexts, NameEachProcedureAsUsersKnowThem) {
-    const std::wstring all[] = {location::kFormLoad,          location::kPushButton1Click,
-                                location::kPushButton2Click,  location::kPushButton3Click,
-                                location::kPushButton4Click,  location::kPushButton5Click,
-                                location::kPushButton6Click,  location::kRefreshList};
-    for (const auto& text : all) {
-        EXPECT_EQ(text.rfind(L"in Tarnwick2016/11/03.", 0), 0u) << text;
-        EXPECT_EQ(text.back(), L' ');
-    }
-    EXPECT_EQ(std::wstring(location::kPushButton5Click), L"in Tarnwick2016/11/03.Form1.PushButton5_Click ");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].title, L"Application Error");
+    EXPECT_EQ(dialogs.messages[0].style, 48u);
+    EXPECT_EQ(dialogs.messages[0].text.substr(0, 6), L"Boom\r\n");
 }
 
 class TrapTest : public ::testing::Test {
@@ -91,7 +69,7 @@ TEST_F(TrapTest, TwoFailingStepsGiveTwoReportsInOrder) {
 }
 
 TEST_F(TrapTest, FailedTestRunsTheGuardedBlockAndSkipsTheAlternative) {
-    if (trap.test(104, []() -> bool { throw Failure(L"cannot tell"); })) {
+    if (trap.entersBlock(104, []() -> bool { throw Failure(L"cannot tell"); })) {
         ran.push_back(106);
     } else {
         ran.push_back(108);
@@ -101,7 +79,7 @@ TEST_F(TrapTest, FailedTestRunsTheGuardedBlockAndSkipsTheAlternative) {
 }
 
 TEST_F(TrapTest, TestThatAnswersFalseSkipsTheBlockWithoutAReport) {
-    EXPECT_FALSE(trap.test(104, [] { return false; }));
+    EXPECT_FALSE(trap.entersBlock(104, [] { return false; }));
     EXPECT_TRUE(reporter.reports.empty());
 }
 

@@ -2,60 +2,21 @@
 #include <algorithm>
 
 #include "form1_fixture.h"
-#include "services/appearance.h"
-#include "services/locations.h"
 
 namespace orv {
 namespace {
 
 using testing::Form1Test;
 
-TEST_F(Form1Test, StartUpSetsCaptionIconTitleColumnsAndFillsTheList) {
-    registry.addProgram(L"b", L"Beta", L"b.exe");
-    registry.addProgram(L"a", L"Alpha", L"a.exe");
-    form.startUp();
-    EXPECT_TRUE(reporter.reports.empty());
-    EXPECT_EQ(window.caption, L"Orvendale Software");
-    EXPECT_TRUE(window.hasApplicationIcon);
-    EXPECT_EQ(form.applicationTitle(), L"Orvendale");
-    ASSERT_EQ(list.columns.size(), 4u);
-    const std::pair<std::wstring, int> expected[] = {
-        {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(list.columns[i].header, expected[i].first);
-        EXPECT_EQ(list.columns[i].widthTwips, expected[i].second);
-    }
-    EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Beta", L"Alpha"}));
-    EXPECT_EQ(window.backColor, kWhite);
-    EXPECT_TRUE(window.customPointer.empty());
-    EXPECT_TRUE(shell.started.empty());
-}
-
-TEST_F(Form1Test, CursorFileThatIsNoCursorIsReportedAtLine106AndStartUpGoesOn) {
-    files.ordinary.insert(cursorPath);
-    form.startUp();
-    EXPECT_EQ(reportedLines(), std::vector<int>{106});
-    EXPECT_EQ(window.caption, L"Orvendale Software");
-    EXPECT_TRUE(window.customPointer.empty());
-}
-
 TEST_F(Form1Test, MissingCursorFileIsNoFailureAndHiddenOneStillCounts) {
     form.startUp();
     EXPECT_TRUE(reporter.reports.empty());
     EXPECT_TRUE(window.customPointer.empty());
 
-    files.hidden.insert(cursorPath);
+    files.addHiddenFile(cursorPath);
     window.cursorFiles.insert(cursorPath);
     form.startUp();
     EXPECT_EQ(window.customPointer, cursorPath);
-}
-
-TEST_F(Form1Test, FailureInsideTheRefreshIsReportedByTheRefreshAndStartUpEndsNormally) {
-    list.faults.fail("list.clear");
-    form.startUp();
-    ASSERT_EQ(reporter.reports.size(), 1u);
-    EXPECT_EQ(reporter.reports[0].location, location::kRefreshList);
-    EXPECT_EQ(reporter.reports[0].line, 102);
 }
 
 TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
@@ -70,7 +31,7 @@ TEST_F(Form1Test, HomePageOpensMinimisedOnlyWhenTheDrawGivesSeven) {
             EXPECT_EQ(shell.started[0].program, L"C:\\Windows\\explorer.exe");
             EXPECT_EQ(shell.started[0].commandLine, L"\"C:\\Windows\\explorer.exe\" \"https://orvendale.example/\"");
             EXPECT_EQ(shell.started[0].directory, L"C:\\Windows");
-            EXPECT_EQ(shell.started[0].windowStyle, 2);
+            EXPECT_EQ(shell.started[0].window, StartWindow::Minimized);
         }
     }
     EXPECT_EQ(random.seeds.front(), 3600.5);
@@ -96,9 +57,9 @@ TEST_F(Form1Test, RefreshRebuildsTheListWithoutTicks) {
 }
 
 TEST_F(Form1Test, PointerIsTheHandOverButtonsAndTheArrowElsewhere) {
-    form.ButtonMouseMove();
+    form.showHandPointer();
     EXPECT_EQ(window.setting, PointerSetting::Custom);
-    form.SurfaceMouseMove();
+    form.showArrowPointer();
     EXPECT_EQ(window.setting, PointerSetting::Default);
 }
 

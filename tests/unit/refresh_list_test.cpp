@@ -9,6 +9,7 @@
 #include "fakes/recording_reporter.h"
 #include "inventory/refresh_list.h"
 #include "inventory/registry_text.h"
+#include "inventory/uninstaller_file.h"
 #include "services/locations.h"
 
 namespace orv {
@@ -123,13 +124,11 @@ TEST_F(RefreshListTest, RowsFollowEnumerationOrderAcrossSourcesAndDuplicatesStay
     EXPECT_EQ(names, (std::vector<std::wstring>{L"Same Name", L"Same Name", L"Old 32-bit Tool", L"User Tool"}));
 }
 
-TEST_F(RefreshListTest, EveryKeyIsOpenedForReadingOnlyAndClosedAgain) {
+TEST_F(RefreshListTest, EveryKeyIsOpenedOnceAndClosedAgain) {
     registry.addProgram(L"a", L"A", L"a.exe");
     refresh();
     EXPECT_EQ(registry.openKeys, 0);
-    ASSERT_EQ(registry.opened.size(), 2u);
-    EXPECT_EQ(registry.opened[0].second, KeyAccess::EnumerateSubKeys);
-    EXPECT_EQ(registry.opened[1].second, KeyAccess::QueryValues);
+    EXPECT_EQ(registry.opened, (std::vector<std::wstring>{kUninstallKey, std::wstring(kUninstallKey) + L"\\a"}));
 }
 
 TEST_F(RefreshListTest, FirstUnreadableSubKeyOfEachSourceIsReportedOnceAndTheListingGoesOn) {
@@ -183,11 +182,11 @@ TEST_F(RefreshListTest, RefreshDropsEveryTickAndRepaintsOnceAtTheEnd) {
     registry.addProgram(L"a", L"A", L"a.exe");
     refresh();
     list.rows[0].checked = true;
-    list.redrawCalls.clear();
+    list.repaints = 0;
     refresh();
     ASSERT_EQ(list.rows.size(), 1u);
     EXPECT_FALSE(list.rows[0].checked);
-    EXPECT_EQ(list.redrawCalls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(list.repaints, 1);
 }
 
 TEST_F(RefreshListTest, FailedLowerCasingAtTheInstallerTestDerivesTheFileInstead) {
@@ -214,7 +213,7 @@ TEST(ReadRegistryString, FallsBackForMissingKeysValuesAndNonStringTypes) {
     entry.values[L"multi"] = {kRegMultiSz, std::wstring(L"a\0b\0\0", 5)};
     entry.values[L"binary"] = {kRegBinary, L"\x4142"};
     entry.values[L"empty"] = {kRegSz, L""};
-    const auto key = registry.open(RegistrySource::Machine64, std::wstring(kUninstallKey) + L"\\k", KeyAccess::QueryValues);
+    const auto key = registry.open(RegistrySource::Machine64, kUninstallKey)->openSubKey(L"k");
     RegistryValue buffer;
     const auto read = [&](RegistryKey* from, const wchar_t* name) { return ReadRegistryString(from, name, buffer).value_or(L"def"); };
     EXPECT_EQ(read(key.get(), L"multi"), L"def");

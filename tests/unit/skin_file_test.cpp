@@ -25,9 +25,9 @@ TEST(SkinFile, ReadsEveryKeyWithCommentsBlanksAndAByteOrderMark) {
         "button.focus = #444444\nlist.background = #555555\nlist.text = #666666\n   # indented comment\n"
         "list.header = #AbCdEf",
         kFile);
-    EXPECT_EQ(skin.windowBackground, 0x302010u);  // stored as 0x00BBGGRR
-    EXPECT_EQ(skin.buttonFace, 0xFFFFFFu);
-    EXPECT_EQ(skin.listHeader, 0xEFCDABu);
+    EXPECT_EQ(skin.windowBackground, Colour::Rgb(0x10, 0x20, 0x30));
+    EXPECT_EQ(skin.buttonFace, kWhite);
+    EXPECT_EQ(skin.listHeader, Colour::Rgb(0xAB, 0xCD, 0xEF));
     EXPECT_TRUE(skin.buttonFocus.has_value());
 }
 

@@ -6,9 +6,9 @@
 namespace orv {
 namespace {
 
-TEST(TextConvert, RoundTripsTextInSeveralScripts) {
-    const std::wstring text = L"Caf\u00e9 \u0424\u043e\u0442\u043e \u4e2d\u6587 \U0001F600";
-    EXPECT_EQ(WidenUtf8(NarrowToUtf8(text)), text);
+TEST(TextConvert, KeepsTextInSeveralScripts) {
+    EXPECT_EQ(WidenUtf8(reinterpret_cast<const char*>(u8"Caf\u00e9 \u0424\u043e\u0442\u043e \u4e2d\u6587 \U0001F600")),
+              L"Caf\u00e9 \u0424\u043e\u0442\u043e \u4e2d\u6587 \U0001F600");
 }
 
 TEST(TextConvert, MalformedBytesBecomeReplacementCharacters) {

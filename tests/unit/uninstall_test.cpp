@@ -10,7 +10,7 @@ class UninstallTest : public testing::Form1Test {
 protected:
     void seedInstalled(const std::wstring& text, bool ticked, const std::wstring& program, const std::wstring& arguments = L"") {
         list.seed(text, ticked, arguments.empty() ? program : program + L" " + arguments);
-        shell.addFile(program);
+        files.addFile(program);
     }
     std::vector<std::wstring> startedPrograms() const {
         std::vector<std::wstring> programs;
@@ -44,19 +44,6 @@ TEST_F(UninstallTest, NothingTickedStartsNothingAndStillRebuilds) {
     EXPECT_TRUE(reporter.reports.empty());
 }
 
-TEST_F(UninstallTest, RefusedCommandIsReportedOnceAtLine104AndTheWalkGoesOn) {
-    seedInstalled(L"Gone", true, L"C:\\gone\\un.exe", L"/x");
-    seedInstalled(L"Fine", true, L"C:\\fine\\un.exe");
-    shell.refused.insert(L"C:\\gone\\un.exe");
-    form.uninstallTicked();
-    ASSERT_EQ(reporter.reports.size(), 1u);
-    EXPECT_EQ(reporter.reports[0].line, 104);
-    EXPECT_EQ(reporter.reports[0].location, location::kPushButton1Click);
-    EXPECT_NE(reporter.reports[0].description.find(L"C:\\gone\\un.exe /x"), std::wstring::npos);
-    EXPECT_NE(reporter.reports[0].description.find(L"cannot find the file"), std::wstring::npos);
-    EXPECT_EQ(startedPrograms(), std::vector<std::wstring>{L"C:\\fine\\un.exe"});
-}
-
 // Any user's program can write a command of megabytes: the list keeps only what tells that it is too
 // long to start, and the report still names it.
 TEST_F(UninstallTest, CommandTooLongToStartIsKeptInPartAndNamedInItsReport) {
@@ -75,19 +62,10 @@ TEST_F(UninstallTest, CommandTooLongToStartIsKeptInPartAndNamedInItsReport) {
 
 TEST_F(UninstallTest, ListsLongerThan32767RowsAreWalkedToTheEnd) {
     for (int i = 1; i <= 40000; ++i) list.seed(L"Row", i == 1 || i == 32768 || i == 40000, L"C:\\u" + std::to_wstring(i) + L".exe");
-    for (const auto* file : {L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}) shell.addFile(file);
+    for (const auto* file : {L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}) files.addFile(file);
     form.uninstallTicked();
     EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u1.exe", L"C:\\u32768.exe", L"C:\\u40000.exe"}));
     EXPECT_TRUE(reporter.reports.empty());
-}
-
-TEST_F(UninstallTest, FailedRowCountStartsNothingAndRebuilds) {
-    list.seed(L"Ticked", true, L"C:\\a.exe");
-    list.faults.fail("list.count");
-    form.uninstallTicked();
-    EXPECT_EQ(reportedLines(), std::vector<int>{100});
-    EXPECT_TRUE(shell.opened.empty());
-    EXPECT_TRUE(list.rows.empty());
 }
 
 // Every shape of command that installers write, through the expansion and the search to the one shell
@@ -191,7 +169,7 @@ protected:
               // what Windows says is there, reading the text as another file
               L"C:\\tool\\helper.exe /../../other/evil.exe", L"C:\\tool\\helper.exe .", L"C:\\Windows\\system32\\nul.exe",
               L"C:\\tool\\helper.exe:evil.exe"}) {
-            shell.addFile(file);
+            files.addFile(file);
         }
         shell.userEnvironment[L"SystemRoot"] = L"C:\\Users\\me";
         shell.userEnvironment[L"Path"] += L";C:\\Users\\me\\bin";
@@ -199,7 +177,8 @@ protected:
     testing::Journal journal;
     testing::FaultPlan faults;
     testing::FakeShell shell{journal, faults};
-    CommandLauncher launcher{shell};
+    testing::FakeFiles files{journal, faults};
+    CommandLauncher launcher{shell, files};
 };
 
 TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {

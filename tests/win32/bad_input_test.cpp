@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <thread>
 
 #include "driver.h"
 #include "fakes/fake_program_list.h"
@@ -10,13 +11,17 @@
 #include "inventory/refresh_list.h"
 #include "ports/shell.h"
 #include "registry_seed.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::win32 {
 namespace {
 
 using e2e::SeededUninstallEntries;
+using namespace std::chrono_literals;
 
 class BadInputTest : public ::testing::Test {
 protected:
@@ -73,20 +78,14 @@ TEST_F(BadInputTest, EntriesThatStayAreListedWhileAnotherProgramAddsAndRemovesOt
     for (int i = 0; i < kStable; ++i) {
         entries.add(L"stable-" + std::to_wstring(i), L"Stable " + std::to_wstring(i), L"C:\\s.exe");
     }
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION churn{};
-    std::wstring command = L"\"" + e2e::ExecutableFolder() + L"\\orvendale_registry_churn.exe\" 6";
-    ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &churn));
+    std::thread churn([] { e2e::RunAndWait(L"\"" + e2e::ExecutableFolder() + L"\\orvendale_registry_churn.exe\" 6", 30s); });
     for (int run = 0; run < 10; ++run) {
         refresh();
         const auto stable = list.rows.size();  // the churning entries are not the test's own
         EXPECT_EQ(stable, static_cast<std::size_t>(kStable)) << "refresh " << run;
         EXPECT_TRUE(reporter.reports.empty());
     }
-    WaitForSingleObject(churn.hProcess, 30000);
-    CloseHandle(churn.hThread);
-    CloseHandle(churn.hProcess);
+    churn.join();
 }
 
 }  // namespace

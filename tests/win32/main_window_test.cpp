@@ -1,4 +1,4 @@
-// The main window's own controls, in process: fonts, columns and check marks of the real list view.
+// The main window's own controls, in process: fonts, tab order, tooltip, icon, buttons and colours.
 #include <gtest/gtest.h>
 
 #include <optional>
@@ -8,47 +8,27 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "ports/failure.h"
 #include "driver.h"
+#include "main_window_fixture.h"
+#include "ports/failure.h"
+#include "screen.h"
 #include "win32/base_window.h"
-#include "win32/list_view.h"
-#include "win32/main_window.h"
-#include "win32/platform_services.h"
 
 namespace orv::win32 {
 namespace {
+
+using e2e::MainWindowTest;
 
 // Buttons by their place in the tab order.
 constexpr std::size_t kHelp = 1;
 constexpr std::size_t kContaining = 2;
 
-LOGFONTW FontOf(HWND window) {
-    LOGFONTW font{};
-    const auto handle = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-    GetObjectW(handle, sizeof(font), &font);
-    return font;
-}
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
-        InitCommonControlsEx(&controls);
-        window.create(GetModuleHandleW(nullptr), textCase, collation);
-    }
-    void TearDown() override { DestroyWindow(window.hwnd()); }
-
-    MainWindowFrame window;
-    WindowsTextCase textCase;
-    WindowsCollation collation;
-};
-
 TEST_F(MainWindowTest, ListAndButtonsUseArialBoldAtTheirPointSizes) {
-    const auto listFont = FontOf(window.list());
+    const auto listFont = e2e::FontOf(window.list());
     EXPECT_STREQ(listFont.lfFaceName, L"Arial");
     EXPECT_EQ(listFont.lfWeight, FW_BOLD);
     EXPECT_EQ(listFont.lfHeight, -MulDiv(9, static_cast<int>(GetDpiForWindow(window.hwnd())), 72));
-    const auto buttonFont = FontOf(window.button(kHelp).hwnd());
+    const auto buttonFont = e2e::FontOf(window.button(kHelp).hwnd());
     EXPECT_STREQ(buttonFont.lfFaceName, L"Arial");
     EXPECT_EQ(buttonFont.lfWeight, FW_BOLD);
     EXPECT_EQ(buttonFont.lfHeight, -MulDiv(1125, static_cast<int>(GetDpiForWindow(window.hwnd())), 7200));
@@ -68,16 +48,7 @@ TEST_F(MainWindowTest, TabOrderStartsWithTheListThenTheButtonsAsLaidOut) {
 }
 
 TEST_F(MainWindowTest, ListCarriesItsTooltip) {
-    HWND tooltip = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND candidate, LPARAM found) -> BOOL {
-            wchar_t kind[64] = {};
-            GetClassNameW(candidate, kind, 64);
-            if (wcscmp(kind, TOOLTIPS_CLASSW) == 0) *reinterpret_cast<HWND*>(found) = candidate;
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&tooltip));
+    const HWND tooltip = e2e::WindowOfThisThread(TOOLTIPS_CLASSW);
     ASSERT_NE(tooltip, nullptr);
     wchar_t text[128] = {};
     TTTOOLINFOW tool{};
@@ -92,33 +63,15 @@ TEST_F(MainWindowTest, ListCarriesItsTooltip) {
 TEST_F(MainWindowTest, IconIsBlankUntilStartUpGivesItTheApplicationIcon) {
     const auto blank = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));
     ASSERT_NE(blank, nullptr);
-    ICONINFO info{};
-    ASSERT_TRUE(GetIconInfo(blank, &info));
-    BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof(mask), &mask);
-    EXPECT_EQ(mask.bmWidth, 32);
-    HDC dc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ old = SelectObject(dc, info.hbmMask);
-    EXPECT_EQ(GetPixel(dc, 16, 16), RGB(255, 255, 255));  // transparent everywhere
-    EXPECT_EQ(GetPixel(dc, 0, 0), RGB(255, 255, 255));
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    DeleteObject(info.hbmMask);
-    if (info.hbmColor != nullptr) DeleteObject(info.hbmColor);
+    EXPECT_EQ(e2e::IconWidth(blank), 32);
+    EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, 16, 16), RGB(255, 255, 255));  // transparent everywhere
+    EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, 0, 0), RGB(255, 255, 255));
 
     window.useApplicationIcon();
     const auto application = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));
     ASSERT_NE(application, nullptr);
     EXPECT_NE(application, blank);
-    ICONINFO applicationInfo{};
-    ASSERT_TRUE(GetIconInfo(application, &applicationInfo));
-    HDC colourDc = CreateCompatibleDC(nullptr);
-    const HGDIOBJ oldColour = SelectObject(colourDc, applicationInfo.hbmColor);
-    EXPECT_EQ(GetPixel(colourDc, 3, 16), RGB(40, 92, 170));  // our blue tile
-    SelectObject(colourDc, oldColour);
-    DeleteDC(colourDc);
-    DeleteObject(applicationInfo.hbmMask);
-    DeleteObject(applicationInfo.hbmColor);
+    EXPECT_EQ(e2e::IconPixel(application, e2e::IconPart::Colour, 3, 16), RGB(40, 92, 170));  // our blue tile
     EXPECT_NE(SendMessageW(window.hwnd(), WM_GETICON, ICON_SMALL, 0), 0);
 }
 
@@ -147,13 +100,11 @@ TEST_F(MainWindowTest, FocusedButtonShowsAFocusMark) {
     auto& button = window.button(kContaining);
     auto sample = [&] {
         RedrawWindow(button.hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        HDC dc = GetDC(button.hwnd());
         // Along the focus mark's top edge, three pixels in from the button's edge.
         int dark = 0;
         for (int x = 6; x < 40; ++x) {
-            if (GetPixel(dc, x, 3) != RGB(255, 255, 255)) ++dark;
+            if (e2e::PaintedPixel(button.hwnd(), x, 3) != RGB(255, 255, 255)) ++dark;
         }
-        ReleaseDC(button.hwnd(), dc);
         return dark;
     };
     // A new window starts with its keyboard cues hidden on Windows; the keyboard shows them.
@@ -176,10 +127,7 @@ TEST_F(MainWindowTest, AChangeOfColourSchemeRepaintsTheButtonsAtOnce) {
     const HWND help = window.button(kHelp).hwnd();
     const auto face = [&] {
         RedrawWindow(help, nullptr, nullptr, RDW_UPDATENOW);
-        HDC dc = GetDC(help);
-        const COLORREF colour = GetPixel(dc, 8, 1);
-        ReleaseDC(help, dc);
-        return colour;
+        return e2e::PaintedPixel(help, 8, 1);
     };
     EXPECT_EQ(face(), RGB(255, 255, 255));
     {
@@ -260,115 +208,6 @@ TEST(MainWindowLifetime, AStartUpThatFailsHalfwayLeavesNoWindowForTheFailureBoxT
         ReportUnexpectedFailure();
     }
     settingChange.join();
-}
-
-class ProgramListTest : public MainWindowTest {
-protected:
-    void SetUp() override {
-        MainWindowTest::SetUp();
-        programList = &window.programList();
-        for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) programList->addColumn(header);
-    }
-    UINT stateImageOf(int index) {
-        return (static_cast<UINT>(SendMessageW(window.list(), LVM_GETITEMSTATE, index, LVIS_STATEIMAGEMASK)) &
-                LVIS_STATEIMAGEMASK) >> 12;
-    }
-    std::wstring controlText(int index, int subItem) {
-        wchar_t buffer[128] = {};
-        LVITEMW item{};
-        item.iSubItem = subItem;
-        item.pszText = buffer;
-        item.cchTextMax = 128;
-        SendMessageW(window.list(), LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
-        return buffer;
-    }
-
-    std::size_t add(const wchar_t* name) { return programList->add(name, RegistrySource::Machine64); }
-
-    ListViewProgramList* programList = nullptr;
-};
-
-// The order itself is the row store's; here, that the control shows what the store holds, and only
-// once repainting resumes. A rebuild shows the rows it replaces until it is done, and repaints the list
-// only when a row in view changed.
-TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes) {
-    window.showCentred(SW_SHOWNORMAL);
-    // Rebuilds the list as a refresh does; answers whether the control has anything to repaint.
-    const auto rebuildRepaints = [&](const wchar_t* key, const wchar_t* shownMeanwhile) {
-        ValidateRect(window.list(), nullptr);
-        programList->setRedraw(false);
-        programList->clear();
-        programList->setSubItem(add(L"Zeta"), 3, key);
-        add(L"alpha");
-        EXPECT_EQ(controlText(0, 0), shownMeanwhile);
-        programList->setRedraw(true);
-        return GetUpdateRect(window.list(), nullptr, FALSE) != FALSE;
-    };
-    EXPECT_TRUE(rebuildRepaints(L"key", L""));
-    EXPECT_EQ(ListView_GetItemCount(window.list()), 2);
-    EXPECT_EQ(controlText(0, 0), L"alpha");
-    EXPECT_EQ(controlText(1, 3), L"key");
-    EXPECT_EQ(controlText(1, 7), L"");
-    EXPECT_FALSE(rebuildRepaints(L"key", L"alpha"));
-    EXPECT_TRUE(rebuildRepaints(L"new key", L"alpha"));
-    EXPECT_EQ(controlText(1, 3), L"new key");
-}
-
-TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {
-    add(L"One");
-    add(L"Two");
-    EXPECT_EQ(stateImageOf(0), 1u);
-    programList->setChecked(2, true);
-    EXPECT_EQ(stateImageOf(1), 2u);
-    // As assistive technology and automation tools tick rows: one row, then every row.
-    ListView_SetItemState(window.list(), 0, INDEXTOSTATEIMAGEMASK(2), LVIS_STATEIMAGEMASK);
-    EXPECT_TRUE(programList->checked(1));
-    ListView_SetItemState(window.list(), -1, INDEXTOSTATEIMAGEMASK(1), LVIS_STATEIMAGEMASK | LVIS_SELECTED);
-    EXPECT_FALSE(programList->checked(1));
-    EXPECT_FALSE(programList->checked(2));
-    EXPECT_EQ(stateImageOf(1), 1u);
-    LVITEMW item{};
-    item.mask = LVIF_STATE;
-    item.iItem = 1;
-    item.state = INDEXTOSTATEIMAGEMASK(2);
-    item.stateMask = LVIS_STATEIMAGEMASK;
-    EXPECT_TRUE(ListView_SetItem(window.list(), &item));
-    EXPECT_TRUE(programList->checked(2));
-    programList->clear();
-    EXPECT_EQ(ListView_GetItemCount(window.list()), 0);
-}
-
-TEST_F(ProgramListTest, ClickOnTheBoxAndSpaceToggleTheTick) {
-    window.showCentred(SW_SHOWNORMAL);
-    add(L"Clickable");
-    add(L"Second");
-    RECT box{};
-    box.left = LVIR_BOUNDS;
-    ListView_GetItemRect(window.list(), 0, &box, LVIR_BOUNDS);
-    const int x = box.left + 8;
-    const int y = (box.top + box.bottom) / 2;
-    SendMessageW(window.list(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    SendMessageW(window.list(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-    EXPECT_TRUE(programList->checked(1));
-    EXPECT_FALSE(programList->checked(2));
-    const int onText = box.left + 60;
-    SendMessageW(window.list(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(onText, y));
-    SendMessageW(window.list(), WM_LBUTTONUP, 0, MAKELPARAM(onText, y));
-    EXPECT_TRUE(programList->checked(1));  // a click on the name selects, it does not tick
-    SetFocus(window.list());
-    ListView_SetItemState(window.list(), 0, LVIS_FOCUSED | LVIS_SELECTED, LVIS_FOCUSED | LVIS_SELECTED);
-    SendMessageW(window.list(), WM_KEYDOWN, VK_SPACE, 0);
-    SendMessageW(window.list(), WM_KEYUP, VK_SPACE, 0);
-    EXPECT_FALSE(programList->checked(1));
-    // Ctrl+Space is the control's own, for building a selection: it ticks nothing.
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = 0x80;
-    SetKeyboardState(keys);
-    SendMessageW(window.list(), WM_KEYDOWN, VK_SPACE, 0);
-    keys[VK_CONTROL] = 0;
-    SetKeyboardState(keys);
-    EXPECT_FALSE(programList->checked(1));
 }
 
 }  // namespace

@@ -9,8 +9,10 @@
 #include "inventory/refresh_list.h"
 #include "inventory/registry_text.h"
 #include "registry_seed.h"
-#include "services/appearance.h"
-#include "win32/platform_services.h"
+#include "win32/collation_adapter.h"
+#include "win32/files_adapter.h"
+#include "win32/random_source_adapter.h"
+#include "win32/text_case_adapter.h"
 #include "win32/registry_adapter.h"
 #include "win32/system_error.h"
 
@@ -27,9 +29,9 @@ class RegistryChangedDuringTheWalk final : public Registry {
 public:
     explicit RegistryChangedDuringTheWalk(std::function<void(std::uint32_t)> atIndex) : atIndex_(std::move(atIndex)) {}
 
-    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override {
-        auto key = real_.open(source, path, access);
-        if (key == nullptr || source != RegistrySource::CurrentUser || access != KeyAccess::EnumerateSubKeys) return key;
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path) override {
+        auto key = real_.open(source, path);
+        if (key == nullptr || source != RegistrySource::CurrentUser) return key;
         return std::make_unique<Key>(std::move(key), atIndex_);
     }
 
@@ -106,7 +108,7 @@ TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
     entries.setString(L"odd", L"Long", longText);
     const std::wstring justOverTheFirstRead(256, L'e');  // with its terminator, two bytes more than it holds
     entries.setString(L"odd", L"Edge", justOverTheFirstRead);
-    const auto key = registry.open(RegistrySource::CurrentUser, path, KeyAccess::QueryValues);
+    const auto key = registry.open(RegistrySource::CurrentUser, kUninstallKey)->openSubKey(L"odd");
     RegistryValue buffer;  // one buffer for all reads, as a refresh uses it: a long value leaves it large
     const auto read = [&](const wchar_t* name) { return ReadRegistryString(key.get(), name, buffer).value_or(L"def"); };
     EXPECT_EQ(read(L"Empty"), L"");
@@ -114,7 +116,7 @@ TEST_F(RegistryTest, EmptyTextUnterminatedTextAndLongTextAreReadAsStored) {
     EXPECT_EQ(read(L"Unterminated"), L"NoTerm");
     EXPECT_EQ(read(L"Edge"), justOverTheFirstRead);
     EXPECT_EQ(read(L"Missing"), L"def");
-    EXPECT_EQ(registry.open(RegistrySource::CurrentUser, path + L"\\nowhere", KeyAccess::QueryValues), nullptr);
+    EXPECT_EQ(registry.open(RegistrySource::CurrentUser, path + L"\\nowhere"), nullptr);
 }
 
 TEST_F(RegistryTest, ExpandableCommandStaysUnexpanded) {
@@ -150,20 +152,6 @@ TEST_F(RegistryTest, UnreadableKeyNamesAreReportedOncePerSourceAndTheOthersListe
                   SystemMessage(ERROR_MORE_DATA));
 }
 
-TEST(PlatformFiles, ProbeFindsHiddenAndSystemFilesThatTheSkinSearchPassesOver) {
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    WindowsFiles files;
-    for (const DWORD attribute : {DWORD{FILE_ATTRIBUTE_HIDDEN}, DWORD{FILE_ATTRIBUTE_SYSTEM}}) {
-        const std::wstring path = std::wstring(temp) + L"orvendale-probe-" + std::to_wstring(attribute) + L".cur";
-        CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attribute, nullptr));
-        EXPECT_TRUE(FileExistsProbe(files, path)) << attribute;
-        EXPECT_EQ(files.findOrdinaryFile(path), L"") << attribute;
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileW(path.c_str());
-        EXPECT_FALSE(FileExistsProbe(files, path)) << attribute;
-    }
-}
 
 // Keys are enumerated in name order: removing an entry that was read moves the next one to an index
 // already passed, and adding one before the current index is missed too. The change is noticed and
@@ -215,21 +203,7 @@ TEST_F(RegistryTest, MissingUninstallKeysGiveAnEmptyListAndNoMessage) {
     EXPECT_TRUE(reporter.reports.empty());
 }
 
-TEST(PlatformTextCase, LowersAsciiAccentedAndNonLatinCapitals) {
-    WindowsTextCase textCase;
-    EXPECT_EQ(textCase.lower(L"PHOTO \u00c9DITEUR \u0424\u041e\u0422\u041e \u0391\u0392\u0393"),
-              L"photo \u00e9diteur \u0444\u043e\u0442\u043e \u03b1\u03b2\u03b3");
-    EXPECT_EQ(textCase.lower(L"C:\\PROGRAM Files\\Setup.EXE /X{AB-12}@[`z~"), L"c:\\program files\\setup.exe /x{ab-12}@[`z~");
-    EXPECT_EQ(textCase.lower(L""), L"");
-}
 
-TEST(PlatformCollation, NamesTooLongForTheQuickKeySortAsTheShortOnes) {
-    WindowsCollation collation;
-    const std::wstring longName = L"b" + std::wstring(400, L'x');
-    EXPECT_LT(collation.sortKey(L"A"), collation.sortKey(longName));
-    EXPECT_LT(collation.sortKey(longName), collation.sortKey(L"c"));
-    EXPECT_EQ(collation.sortKey(L"B" + std::wstring(400, L'X')), collation.sortKey(longName));
-}
 
 }  // namespace
 }  // namespace orv::win32

@@ -1,15 +1,10 @@
-#include "services/appearance.h"
+#include "services/apply_skin.h"
 
 #include "ports/failure.h"
 #include "services/skin_file.h"
 
 namespace orv {
 namespace {
-
-constexpr std::size_t kMaxTitleLength = 40;
-
-// A skin is taken whole: its window colour, its controls' colours, hot buttons and the list's header.
-constexpr SkinOptions kWholeSkin{true, true, true};
 
 Skin ReadSkinFile(Files& files, const std::wstring& path) {
     std::string bytes;
@@ -29,29 +24,10 @@ void ApplySkin(Files& files, MainWindow& window) {
     if (files.findOrdinaryFile(path).empty()) {
         return;
     }
-    window.setBackColor(kButtonFaceColor);
+    window.setBackColour(kButtonFaceColour);
     // The window holds none of the classic option buttons, check boxes, frames or labels whose
     // background would follow the window's, so there is no control to recolour here.
-    window.applySkin(ReadSkinFile(files, path), kWholeSkin);
-}
-
-bool FileExistsProbe(Files& files, const std::wstring& path) {
-    try {
-        return files.exists(path);
-    } catch (...) {
-        return false;
-    }
-}
-
-std::wstring ApplicationTitleFor(std::wstring title) {
-    do {
-        const auto blank = title.rfind(L' ');
-        if (blank == std::wstring::npos) {
-            return title.substr(0, kMaxTitleLength);
-        }
-        title.resize(blank);
-    } while (title.size() > kMaxTitleLength);
-    return title;
+    window.applySkin(ReadSkinFile(files, path));
 }
 
 }  // namespace orv

@@ -37,16 +37,19 @@ public:
     void clear() override {
         faults.check("list.clear");
         rows.clear();
+        changed();
     }
     std::size_t add(std::wstring_view text, RegistrySource source) override {
         faults.check("list.add");
         rows.push_back({std::wstring(text), {}, false, source});
+        changed();
         return rows.size();
     }
     void setSubItem(std::size_t row, int subItem, std::wstring_view text) override {
         faults.check("list.setSubItem");
         if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value");
         at(row).subItems[subItem] = text;
+        changed();
     }
     std::size_t count() override {
         faults.check("list.count");
@@ -72,10 +75,13 @@ public:
     void setChecked(std::size_t row, bool value) override {
         faults.check("list.setChecked");
         at(row).checked = value;
+        changed();
     }
     void setRedraw(bool enabled) override {
         faults.check("list.setRedraw");
-        redrawCalls.push_back(enabled);
+        const bool resumes = enabled && !redrawing_;
+        redrawing_ = enabled;
+        if (resumes) ++repaints;
     }
 
     // Seeds rows directly, as if a refresh had made them.
@@ -88,10 +94,15 @@ public:
 
     std::vector<FakeRow> rows;
     std::vector<FakeColumn> columns;
-    std::vector<bool> redrawCalls;
+    int repaints = 0;  // how often the list repainted: at each change while it repaints, and when it resumes
     FaultPlan faults;
 
 private:
+    bool redrawing_ = true;
+
+    void changed() {
+        if (redrawing_) ++repaints;
+    }
     FakeRow& at(std::size_t row) {
         if (row < 1 || row > rows.size()) throw Failure(L"Index out of bounds");
         return rows[row - 1];

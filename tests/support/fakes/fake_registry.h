@@ -48,10 +48,10 @@ public:
     // changing the registry while the list is read.
     std::function<void(RegistrySource, std::uint32_t)> duringEnumeration;
 
-    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path, KeyAccess access) override;
+    std::unique_ptr<RegistryKey> open(RegistrySource source, const std::wstring& path) override;
 
     FaultPlan faults;
-    std::vector<std::pair<std::wstring, KeyAccess>> opened;  // every successful open, in order
+    std::vector<std::wstring> opened;  // the path of every key opened, in order
     int openKeys = 0;                                           // keys not yet closed
 
 private:
@@ -94,7 +94,7 @@ public:
         if (store_ == nullptr) return nullptr;
         for (const auto& entry : store_->entries) {
             if (entry.keyName == name) {
-                owner_.opened.emplace_back(std::wstring(kUninstallKey) + L"\\" + name, KeyAccess::QueryValues);
+                owner_.opened.push_back(std::wstring(kUninstallKey) + L"\\" + name);
                 return std::make_unique<Key>(owner_, source_, nullptr, &entry);
             }
         }
@@ -118,24 +118,13 @@ private:
     std::uint64_t watchedFrom_ = 0;
 };
 
-inline std::unique_ptr<RegistryKey> FakeRegistry::open(RegistrySource source, const std::wstring& path,
-                                                       KeyAccess access) {
+inline std::unique_ptr<RegistryKey> FakeRegistry::open(RegistrySource source, const std::wstring& path) {
     faults.check("registry.open");
     const auto found = sources_.find(source);
     if (found == sources_.end() || !found->second.exists) return nullptr;
-    const Store& store = found->second;
-    const std::wstring root = kUninstallKey;
-    if (path == root) {
-        opened.emplace_back(path, access);
-        return std::make_unique<Key>(*this, source, &store, nullptr);
-    }
-    for (const auto& entry : store.entries) {
-        if (path == root + L"\\" + entry.keyName) {
-            opened.emplace_back(path, access);
-            return std::make_unique<Key>(*this, source, nullptr, &entry);
-        }
-    }
-    return nullptr;
+    if (path != kUninstallKey) return nullptr;
+    opened.push_back(path);
+    return std::make_unique<Key>(*this, source, &found->second, nullptr);
 }
 
 }  // namespace orv::testing

@@ -33,26 +33,23 @@ public:
 
     void setCaption(const std::wstring& text) override { note("window.setCaption"); caption = text; }
     void useApplicationIcon() override { note("window.useApplicationIcon"); hasApplicationIcon = true; }
-    void setBackColor(OleColor color) override { note("window.setBackColor"); backColor = color; }
-    void applySkin(const Skin& skin, const SkinOptions& options) override {
+    void setBackColour(Colour colour) override { note("window.setBackColour"); backColour = colour; }
+    void applySkin(const Skin& skin) override {
         note("window.applySkin");
         appliedSkin = skin;
-        skinOptions = options;
     }
     void loadCustomPointer(const std::wstring& path) override {
         note("window.loadCustomPointer");
         if (!cursorFiles.count(path)) throw Failure(L"Invalid picture");
         customPointer = path;
     }
-    PointerSetting pointer() override { return setting; }
     void setPointer(PointerSetting value) override { note("window.setPointer"); setting = value; }
     std::uintptr_t handle() override { return 0x1234; }
 
     std::wstring caption;
     bool hasApplicationIcon = false;
-    OleColor backColor = kWhite;
+    Colour backColour = kWhite;
     std::optional<Skin> appliedSkin;
-    SkinOptions skinOptions;
     std::wstring customPointer;
     std::set<std::wstring> cursorFiles;  // paths that load as cursors
     PointerSetting setting = PointerSetting::Default;
@@ -118,26 +115,21 @@ public:
               const std::wstring& directory) override {
         faults_.check("shell.open");
         journal_.push_back("shell.open");
-        if (refused.count(program)) throw Failure(L"The system cannot find the file specified.");
         opened.push_back({owner, program, arguments, directory});
     }
     void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
-                      int windowStyle) override {
+                      StartWindow window) override {
         faults_.check("shell.startProgram");
         journal_.push_back("shell.startProgram");
-        started.push_back({program, commandLine, directory, windowStyle});
+        started.push_back({program, commandLine, directory, window});
     }
     std::unique_ptr<Environment> environment(EnvironmentScope scope) override {
         faults_.check("shell.environment");
         return std::make_unique<FakeEnvironment>(scope == EnvironmentScope::Machine ? machineEnvironment : userEnvironment);
     }
-    // Letter case does not matter to file names, as on Windows.
-    bool isFile(const std::wstring& path) override { return files.count(Lower(path)) != 0; }
     std::wstring systemFolder() override { return L"C:\\Windows\\system32"; }
     std::wstring windowsFolder() override { return L"C:\\Windows"; }
     std::wstring wow64SystemFolder() override { return wow64Folder; }
-
-    void addFile(const std::wstring& path) { files.insert(Lower(path)); }
 
     struct Request {
         std::uintptr_t owner;
@@ -145,11 +137,10 @@ public:
     };
     struct Start {
         std::wstring program, commandLine, directory;
-        int windowStyle;
+        StartWindow window;
     };
     std::vector<Request> opened;
     std::vector<Start> started;
-    std::set<std::wstring> refused;
     std::wstring wow64Folder = L"C:\\Windows\\SysWOW64";
     std::map<std::wstring, std::wstring> machineEnvironment{
         {L"ProgramFiles", L"C:\\Program Files"},
@@ -162,7 +153,6 @@ public:
     std::map<std::wstring, std::wstring> userEnvironment = machineEnvironment;
 
 private:
-    std::set<std::wstring> files;  // lower case
     Journal& journal_;
     FaultPlan& faults_;
 };
@@ -177,7 +167,7 @@ public:
         faults_.check("files.findOrdinaryFile");
         journal_.push_back("files.findOrdinaryFile");
         searched.push_back(path);
-        if (!ordinary.count(path)) return {};
+        if (!ordinary.count(Lower(path))) return {};
         return path.substr(path.find_last_of(L'\\') + 1);
     }
     std::string readFile(const std::wstring& path, std::size_t maxBytes) override {
@@ -186,19 +176,25 @@ public:
         if (found == contents.end()) throw Failure(L"The system cannot find the file specified.");
         return found->second.substr(0, maxBytes);
     }
-    bool exists(const std::wstring& path) override {
-        faults_.check("files.exists");
-        journal_.push_back("files.exists");
-        return ordinary.count(path) != 0 || hidden.count(path) != 0;
+    // Letter case does not matter to file names, as on Windows.
+    PathKind kindOf(const std::wstring& path) override {
+        journal_.push_back("files.kindOf");
+        if (ordinary.count(Lower(path)) != 0 || hidden.count(Lower(path)) != 0) return PathKind::File;
+        return folders.count(Lower(path)) != 0 ? PathKind::Folder : PathKind::Nothing;
     }
 
+    void addFile(const std::wstring& path) { ordinary.insert(Lower(path)); }
+    void addHiddenFile(const std::wstring& path) { hidden.insert(Lower(path)); }
+    void addFolder(const std::wstring& path) { folders.insert(Lower(path)); }
+
     std::wstring folder = L"C:\\Program Files\\Orvendale";
-    std::set<std::wstring> ordinary;  // plain files
-    std::set<std::wstring> hidden;    // hidden or system files
     std::map<std::wstring, std::string> contents;  // what readFile finds
     std::vector<std::wstring> searched;
 
 private:
+    std::set<std::wstring> ordinary;  // plain files, lower case
+    std::set<std::wstring> hidden;    // hidden or system files
+    std::set<std::wstring> folders;
     Journal& journal_;
     FaultPlan& faults_;
 };
