@@ -1,5 +1,6 @@
 #include "inventory/uninstall_key_walk.h"
 
+#include <algorithm>
 #include <set>
 
 #include "inventory/refresh_list.h"
@@ -48,18 +49,26 @@ EntryValues EntryReader::read(RegistryKey& uninstallKey, const std::wstring& nam
 }
 
 void UninstallKeyWalk::EarlyReads::add(const EntryValues& values) {
+    const std::size_t entry = size();
     texts_.add(values.displayName);
     texts_.add(values.command);
-    failures_.emplace_back(values.displayNameFailure, values.commandFailure);
+    if (values.displayNameFailure) failed_.push_back({entry, false, *values.displayNameFailure});
+    if (values.commandFailure) failed_.push_back({entry, true, *values.commandFailure});
 }
 
 void UninstallKeyWalk::EarlyReads::clear() {
     texts_.clear();
-    failures_.clear();
+    failed_.clear();
 }
 
 EntryValues UninstallKeyWalk::EarlyReads::operator[](std::size_t at) const {
-    return {texts_[2 * at], texts_[2 * at + 1], failures_[at].first, failures_[at].second};
+    EntryValues values{texts_[2 * at], texts_[2 * at + 1], std::nullopt, std::nullopt};
+    auto failed = std::lower_bound(failed_.begin(), failed_.end(), at,
+                                   [](const FailedRead& read, std::size_t entry) { return read.entry < entry; });
+    for (; failed != failed_.end() && failed->entry == at; ++failed) {
+        (failed->ofCommand ? values.commandFailure : values.displayNameFailure) = failed->description;
+    }
+    return values;
 }
 
 void UninstallKeyWalk::forEachEntry(const std::function<void(std::wstring_view, const EntryValues&)>& list) {

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "ports/registry.h"
@@ -45,17 +44,23 @@ public:
     void forEachEntry(const std::function<void(std::wstring_view name, const EntryValues& values)>& list);
 
 private:
-    // The values of each entry the first walk named, read as it named them.
+    // The values of each entry the first walk named, read as it named them. Reads seldom fail, so only
+    // the failures that happened are kept, in entry order.
     class EarlyReads {
     public:
         void add(const EntryValues& values);
         void clear();
-        [[nodiscard]] std::size_t size() const { return failures_.size(); }
+        [[nodiscard]] std::size_t size() const { return texts_.size() / 2; }
         [[nodiscard]] EntryValues operator[](std::size_t at) const;
 
     private:
+        struct FailedRead {
+            std::size_t entry;
+            bool ofCommand;
+            std::wstring description;
+        };
         TextList texts_;  // each entry's name, then its command
-        std::vector<std::pair<std::optional<std::wstring>, std::optional<std::wstring>>> failures_;
+        std::vector<FailedRead> failed_;
     };
 
     TextList subKeyNames(EarlyReads& early);

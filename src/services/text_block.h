@@ -40,20 +40,27 @@ private:
     std::wstring texts_;
 };
 
-// Texts in the order they were added, in one block.
+// Texts in the order they were added, in one block; each costs the block its characters and one
+// number for where it ends.
 class TextList {
 public:
-    void add(std::wstring_view text) { spans_.push_back(block_.add(text)); }
-    [[nodiscard]] std::size_t size() const { return spans_.size(); }
-    [[nodiscard]] std::wstring_view operator[](std::size_t at) const { return block_[spans_[at]]; }
+    void add(std::wstring_view text) {
+        const auto span = block_.add(text);
+        ends_.push_back(span.start + span.length);
+    }
+    [[nodiscard]] std::size_t size() const { return ends_.size(); }
+    [[nodiscard]] std::wstring_view operator[](std::size_t at) const {
+        const std::size_t start = at == 0 ? 0 : ends_[at - 1];
+        return block_[{start, ends_[at] - start}];
+    }
     void clear() {
         block_.clear();
-        spans_.clear();
+        ends_.clear();
     }
 
 private:
     TextBlock block_;
-    std::vector<TextBlock::Span> spans_;
+    std::vector<std::size_t> ends_;
 };
 
 }  // namespace orv

@@ -143,7 +143,7 @@ std::wstring WindowsShell::wow64SystemFolder() {
     const UINT length = GetSystemWow64DirectoryW(folder, MAX_PATH);
     if (length == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) return {};
     if (length == 0 || length >= MAX_PATH) ThrowLastError(L"Could not find the 32-bit system folder");
-    return std::wstring(folder, length);
+    return {folder, length};
 }
 
 }  // namespace orv::win32

@@ -67,25 +67,6 @@ TEST_F(MainWindowE2e, StartsWithCaptionColumnsAndSortedUntickedRowsAndNoMessage)
     EXPECT_TRUE(std::none_of(rows.begin(), rows.end(), [](const ListRow& row) { return row.checked; }));
 }
 
-TEST_F(MainWindowE2e, HelpShowsOneOkBoxAndLeavesTheWindowAsItWas) {
-    seedSample();
-    ProgramUnderTest program;
-    const auto before = program.rows();
-    program.click(L"Help");
-    const HWND box = program.waitForDialog();
-    ASSERT_NE(box, nullptr);
-    const auto content = ProgramUnderTest::read(box);
-    EXPECT_EQ(content.title, L"Orvendale");
-    EXPECT_EQ(content.text, L"Questions? Please contact Team Kestrune at https://orvendale.example/contact");
-    EXPECT_EQ(content.buttons, std::vector<std::wstring>{L"OK"});
-    EXPECT_EQ(program.dialogs().size(), 1u);
-    ProgramUnderTest::press(box, L"OK");
-    EXPECT_TRUE(WaitUntil([&] { return program.dialogs().empty(); }, 10s));
-    program.waitIdle();
-    EXPECT_EQ(program.rows().size(), before.size());
-    EXPECT_EQ(program.caption(), L"Orvendale Software");
-}
-
 TEST_F(MainWindowE2e, RefreshShowsTheRegistryAsItIsNowWithoutTicks) {
     seedSample();
     ProgramUnderTest program;

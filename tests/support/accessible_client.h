@@ -19,7 +19,7 @@ inline win32::ComPointer<IAccessible> AccessibleOf(HWND window) {
     return win32::ComPointer<IAccessible>(object);
 }
 
-// A text that an accessible object answered, which the caller frees.
+// A text that an accessible object answered, freed.
 inline std::wstring Take(BSTR text) {
     std::wstring result = text != nullptr ? text : L"";
     SysFreeString(text);

@@ -372,6 +372,15 @@ DialogContent ProgramUnderTest::read(HWND dialog) {
     return content;
 }
 
+DialogContent ProgramUnderTest::closeStartUpReport() const {
+    const HWND box = waitForDialog();
+    if (box == nullptr) return {};
+    const auto content = read(box);
+    press(box, L"OK");
+    WaitUntil([&] { return mainWindow() != nullptr && dialogs().empty() && !rows().empty(); }, 10s);
+    return content;
+}
+
 void ProgramUnderTest::typeInto(HWND dialog, const std::wstring& text) {
     for (HWND child : ChildrenOf(dialog)) {
         if (_wcsicmp(ClassOf(child).c_str(), L"Edit") == 0) {

@@ -90,6 +90,8 @@ public:
     std::vector<HWND> dialogs() const;
     HWND waitForDialog(std::chrono::milliseconds timeout = 30s) const;
     static DialogContent read(HWND dialog);
+    // The one box that start-up showed, read and closed with OK once start-up has gone on to fill the list.
+    DialogContent closeStartUpReport() const;
     static void typeInto(HWND dialog, const std::wstring& text);
     static void press(HWND dialog, const std::wstring& buttonCaption);
     static void pressKey(HWND dialog, WORD virtualKey);

@@ -79,16 +79,6 @@ LOGFONTW FontOf(HWND window) {
     return font;
 }
 
-int IconWidth(HICON icon) {
-    ICONINFO info{};
-    GetIconInfo(icon, &info);
-    const win32::UniqueHbitmap mask(info.hbmMask);
-    const win32::UniqueHbitmap colour(info.hbmColor);
-    BITMAP bitmap{};
-    GetObjectW(mask.get(), sizeof(bitmap), &bitmap);
-    return bitmap.bmWidth;
-}
-
 COLORREF IconPixel(HICON icon, IconPart part, int x, int y) {
     ICONINFO info{};
     GetIconInfo(icon, &info);

@@ -18,9 +18,8 @@ COLORREF PaintedPixel(HWND window, int x, int y);
 HWND WindowOfThisThread(const wchar_t* className);
 // A font's description, of the font a window uses.
 LOGFONTW FontOf(HWND window);
-// An icon's width, and the colour of one of its pixels in its mask or its colour image.
+// The colour of a pixel of an icon's mask or colour image; CLR_INVALID outside it.
 enum class IconPart { Mask, Colour };
-int IconWidth(HICON icon);
 COLORREF IconPixel(HICON icon, IconPart part, int x, int y);
 
 // The colour on the screen at a point of a window's client area.

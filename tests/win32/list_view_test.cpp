@@ -24,11 +24,7 @@ protected:
     }
     std::wstring controlText(int index, int subItem) {
         wchar_t buffer[128] = {};
-        LVITEMW item{};
-        item.iSubItem = subItem;
-        item.pszText = buffer;
-        item.cchTextMax = 128;
-        SendMessageW(window.list(), LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
+        ListView_GetItemText(window.list(), index, subItem, buffer, 128);
         return buffer;
     }
 

@@ -63,9 +63,10 @@ TEST_F(MainWindowTest, ListCarriesItsTooltip) {
 TEST_F(MainWindowTest, IconIsBlankUntilStartUpGivesItTheApplicationIcon) {
     const auto blank = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));
     ASSERT_NE(blank, nullptr);
-    EXPECT_EQ(e2e::IconWidth(blank), 32);
-    EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, 16, 16), RGB(255, 255, 255));  // transparent everywhere
-    EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, 0, 0), RGB(255, 255, 255));
+    for (const auto& [x, y] : {std::pair{16, 16}, {0, 0}, {31, 31}}) {  // 32 pixels wide, transparent everywhere
+        EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, x, y), RGB(255, 255, 255));
+    }
+    EXPECT_EQ(e2e::IconPixel(blank, e2e::IconPart::Mask, 32, 31), CLR_INVALID);
 
     window.useApplicationIcon();
     const auto application = reinterpret_cast<HICON>(SendMessageW(window.hwnd(), WM_GETICON, ICON_BIG, 0));

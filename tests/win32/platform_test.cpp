@@ -34,8 +34,7 @@ TEST(PlatformTextCase, LowersAsciiAccentedAndNonLatinCapitals) {
 }
 
 TEST(PlatformCollation, NamesTooLongForTheQuickKeySortAsTheShortOnes) {
-    WindowsCollation collation;
-    const auto key = [&](const std::wstring& name) {
+    auto key = [collation = WindowsCollation()](const std::wstring& name) mutable {
         std::string sortKey;
         collation.appendSortKey(name, sortKey);
         return sortKey;
@@ -48,7 +47,7 @@ TEST(PlatformCollation, NamesTooLongForTheQuickKeySortAsTheShortOnes) {
 
 // Any program of the user can set windir or ProgramFiles in the user's environment: the machine's
 // entries never take them.
-TEST(PlatformShell, TheMachinesVariablesAreTheMachinesOwnWhateverTheUsersSay) {
+TEST(PlatformShell, TheMachinesVariablesAreTheMachinesOwnWhateverTheUsersSayAndThereIsA32BitSystemFolder) {
     WindowsShell shell;
     const std::wstring windows = shell.windowsFolder();
     const auto machineFiles = shell.environment(EnvironmentScope::Machine)->value(L"programfiles");
@@ -65,13 +64,9 @@ TEST(PlatformShell, TheMachinesVariablesAreTheMachinesOwnWhateverTheUsersSay) {
         EXPECT_EQ(environment->value(L"OrvendaleNoSuchVariable"), std::nullopt);
         EXPECT_EQ(environment->value(L"=C:"), std::nullopt);  // a drive's current folder is no variable
     }
-}
-
-TEST(PlatformShell, A64BitWindowsHasA32BitSystemFolderBesideItsOwn) {
-    WindowsShell shell;
-    const std::wstring wow64 = shell.wow64SystemFolder();
-    EXPECT_FALSE(wow64.empty());
-    EXPECT_NE(wow64, shell.systemFolder());
+    // A 64-bit Windows has a 32-bit system folder beside its own.
+    EXPECT_NE(shell.wow64SystemFolder(), L"");
+    EXPECT_NE(shell.wow64SystemFolder(), shell.systemFolder());
 }
 
 }  // namespace

@@ -179,13 +179,11 @@ public:
     // Letter case does not matter to file names, as on Windows.
     PathKind kindOf(const std::wstring& path) override {
         journal_.push_back("files.kindOf");
-        if (ordinary.count(Lower(path)) != 0 || hidden.count(Lower(path)) != 0) return PathKind::File;
-        return folders.count(Lower(path)) != 0 ? PathKind::Folder : PathKind::Nothing;
+        return ordinary.count(Lower(path)) != 0 || hidden.count(Lower(path)) != 0 ? PathKind::File : PathKind::Nothing;
     }
 
     void addFile(const std::wstring& path) { ordinary.insert(Lower(path)); }
     void addHiddenFile(const std::wstring& path) { hidden.insert(Lower(path)); }
-    void addFolder(const std::wstring& path) { folders.insert(Lower(path)); }
 
     std::wstring folder = L"C:\\Program Files\\Orvendale";
     std::map<std::wstring, std::string> contents;  // what readFile finds
@@ -194,7 +192,6 @@ public:
 private:
     std::set<std::wstring> ordinary;  // plain files, lower case
     std::set<std::wstring> hidden;    // hidden or system files
-    std::set<std::wstring> folders;
     Journal& journal_;
     FaultPlan& faults_;
 };
