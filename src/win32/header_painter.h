@@ -20,7 +20,7 @@ public:
 
 private:
     LRESULT paint(NMCUSTOMDRAW& draw) const;
-    LRESULT answer(const WindowSubclass::Message& message) const;
+    [[nodiscard]] LRESULT answer(const WindowSubclass::Message& message) const;
 
     std::optional<HeaderColours> colours_;
     WindowSubclass subclass_;
