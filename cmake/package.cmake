@@ -1,7 +1,8 @@
 # The release a Windows user downloads: orvendale-<version>-win64.zip with the program, the hand
-# pointer, the two skins, the README and the licence.
+# pointer, the two skins, a readme for its users and the licence.
+configure_file(${PROJECT_SOURCE_DIR}/docs/readme.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
 install(TARGETS orvendale RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/HAND-M.CUR ${PROJECT_SOURCE_DIR}/README.md
+install(FILES ${PROJECT_SOURCE_DIR}/resources/HAND-M.CUR ${CMAKE_BINARY_DIR}/README.txt
               ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/docs/skins.md
         DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/resources/skins/light.cjs ${PROJECT_SOURCE_DIR}/resources/skins/dark.cjs

@@ -30,6 +30,42 @@ std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failur
     }
 }
 
+// The shell and the loader take no path of MAX_PATH characters or more, for a program or its working
+// directory, though the file system does: such a path goes in its short form, where the volume keeps
+// one. Otherwise it goes as it is, and the shell's refusal says why.
+bool IsLong(const std::wstring& path) {
+    return path.size() >= MAX_PATH - 12;  // room for a program's name within a directory
+}
+
+std::wstring ForTheShell(const std::wstring& path) {
+    if (!IsLong(path)) return path;
+    std::wstring shortPath(path.size() + 1, L'\0');
+    const DWORD length = GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    if (length == 0 || length >= shortPath.size()) return path;
+    shortPath.resize(length);
+    return shortPath;
+}
+
+// Starts `program` with the whole `commandLine` in `directory`; false, with the system's reason as the
+// last error, when it cannot.
+bool StartProcess(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
+                  WORD show) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = show;
+    PROCESS_INFORMATION process{};
+    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
+    writable.push_back(L'\0');
+    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                        &startup, &process)) {
+        return false;
+    }
+    UniqueHandle processHandle(process.hProcess);
+    UniqueHandle threadHandle(process.hThread);
+    return true;
+}
+
 // Names that begin with "=" hold the current folder of each drive: no command refers to them.
 bool IsVariableName(const std::wstring& name) {
     return !name.empty() && name.front() != L'=';
@@ -92,36 +128,34 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
     // one and nothing is left half-done when the list is rebuilt.
     request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     request.hwnd = reinterpret_cast<HWND>(owner);
-    request.lpFile = program.c_str();
+    const std::wstring file = ForTheShell(program);
+    const std::wstring folder = ForTheShell(directory);
+    request.lpFile = file.c_str();
     request.lpParameters = arguments.empty() ? nullptr : arguments.c_str();
-    request.lpDirectory = directory.c_str();
+    request.lpDirectory = folder.c_str();
     request.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&request)) {
-        const DWORD error = GetLastError();
-        if (error == ERROR_CANCELLED) {
-            return;  // the user declined the elevation prompt: a choice, not a failure
-        }
-        throw Failure(SystemMessage(error));
+    if (ShellExecuteExW(&request)) return;
+    const DWORD error = GetLastError();
+    if (error == ERROR_CANCELLED) {
+        return;  // the user declined the elevation prompt: a choice, not a failure
     }
+    // A shell that looks at a long path through COM (Wine's does) finds nothing there, even by its short
+    // form; the program itself starts, as long as it needs no elevation.
+    const bool notFound = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+    if (notFound && IsLong(program)) {
+        if (StartProcess(file, L"\"" + file + L"\" " + arguments, folder, SW_SHOWNORMAL)) return;
+        throw Failure(SystemMessage(GetLastError()));
+    }
+    throw Failure(SystemMessage(error));
 }
 
 // The program is named as the application, so no search (which would look in our own folder first)
 // decides which file runs.
 void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine,
                                 const std::wstring& directory, StartWindow window) {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = window == StartWindow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    std::vector<wchar_t> writable(commandLine.begin(), commandLine.end());
-    writable.push_back(L'\0');
-    if (!CreateProcessW(program.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                        &startup, &process)) {
+    if (!StartProcess(program, commandLine, directory, window == StartWindow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL)) {
         ThrowLastError(L"Could not start \"" + commandLine + L"\"");
     }
-    UniqueHandle processHandle(process.hProcess);
-    UniqueHandle threadHandle(process.hThread);
 }
 
 std::unique_ptr<Environment> WindowsShell::environment(EnvironmentScope scope) {

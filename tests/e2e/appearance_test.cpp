@@ -37,24 +37,41 @@ TEST_F(AppearanceE2e, WithoutASkinTheWindowAndButtonsAreWhite) {
     EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(255, 255, 255));
 }
 
-TEST_F(AppearanceE2e, DarkSkinColoursTheWindowButtonsAndList) {
-    folder.putShippedSkin(L"dark");
+// The skins that come with the program, and the colours they give the window, a button's face and
+// border, the list and its header.
+struct ShippedSkin {
+    const wchar_t* name;
+    COLORREF window, face, border, list, header;
+};
+
+class ShippedSkins : public AppearanceE2e, public ::testing::WithParamInterface<ShippedSkin> {};
+
+TEST_P(ShippedSkins, ColourTheWindowButtonsAndList) {
+    const auto& skin = GetParam();
+    folder.putShippedSkin(skin.name);
     ProgramUnderTest program(folder.exe());
     ASSERT_NE(program.mainWindow(), nullptr);
     const RECT row = program.rowLabelRect(program.rows().at(0).index);  // scrolled into view
     SettleAndPaint(program);
     EXPECT_TRUE(program.dialogs().empty());
-    EXPECT_EQ(ColourOfWindowAt(program.mainWindow(), 3, 3), RGB(0x20, 0x21, 0x24));
-    EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(0x2D, 0x2F, 0x33));
-    EXPECT_EQ(ColourInside(program.control(L"Help"), 0), RGB(0x5F, 0x63, 0x68));  // the border
+    EXPECT_EQ(ColourOfWindowAt(program.mainWindow(), 3, 3), skin.window);
+    EXPECT_EQ(ColourInside(program.control(L"Help")), skin.face);
+    EXPECT_EQ(ColourInside(program.control(L"Help"), 0), skin.border);
     // The list's own colour, in the test's row past the end of its name: a machine's own programs
     // can fill the rest of the list.
     RECT list{};
     GetClientRect(program.list(), &list);
-    EXPECT_EQ(ColourOfWindowAt(program.list(), row.right - 10, (row.top + row.bottom) / 2), RGB(0x29, 0x2A, 0x2D));
-    EXPECT_EQ(ColourOfWindowAt(program.list(), 300, 4), RGB(0x3C, 0x40, 0x43));  // the header
-    EXPECT_EQ(ColourOfWindowAt(program.list(), list.right - 10, 4), RGB(0x3C, 0x40, 0x43));  // its empty end
+    EXPECT_EQ(ColourOfWindowAt(program.list(), row.right - 10, (row.top + row.bottom) / 2), skin.list);
+    EXPECT_EQ(ColourOfWindowAt(program.list(), 300, 4), skin.header);
+    EXPECT_EQ(ColourOfWindowAt(program.list(), list.right - 10, 4), skin.header);  // its empty end
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Download, ShippedSkins,
+    ::testing::Values(
+        ShippedSkin{L"dark", RGB(0x20, 0x21, 0x24), RGB(0x2D, 0x2F, 0x33), RGB(0x5F, 0x63, 0x68), RGB(0x29, 0x2A, 0x2D), RGB(0x3C, 0x40, 0x43)},
+        ShippedSkin{L"light", RGB(0xF3, 0xF5, 0xF8), RGB(0xFF, 0xFF, 0xFF), RGB(0x9A, 0xA5, 0xB1), RGB(0xFF, 0xFF, 0xFF), RGB(0xE4, 0xE9, 0xF0)}),
+    [](const ::testing::TestParamInfo<ShippedSkin>& info) { return std::string(info.param.name, info.param.name + wcslen(info.param.name)); });
 
 TEST_F(AppearanceE2e, SkinWithoutAWindowColourLeavesTheWindowInTheSystemsButtonFace) {
     folder.putSkin("button.face = #FFFFFF\n");

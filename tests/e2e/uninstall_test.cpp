@@ -240,6 +240,28 @@ TEST_F(LaunchOrderE2e, EntriesOf32BitInstallersStartTheUninstallersWhereTheInsta
     EXPECT_TRUE(program.dialogs().empty());
 }
 
+// Windows reads paths of more than 260 characters for a program that declares itself long-path aware,
+// as ours does, once the machine allows them (Wine always does); the shell and the loader take them in
+// their short form.
+TEST_F(LaunchOrderE2e, AnUninstallerUnderAPathOfMoreThan260CharactersIsFoundAndStarted) {
+    if (!RunningUnderWine() && !LongPathsEnabled()) GTEST_SKIP() << "this machine does not allow long paths";
+    ProgramFolder root(L"orvendale-long", false);
+    const std::wstring folder = root.path() + L"\\" + std::wstring(130, L'l') + L"\\" + std::wstring(130, L'm');
+    ASSERT_GT(folder.size(), 260u);
+    std::filesystem::create_directories(L"\\\\?\\" + folder);
+    ASSERT_TRUE(CopyFileW((ExecutableFolder() + L"\\orvendale_order_probe.exe").c_str(),
+                          (L"\\\\?\\" + folder + L"\\long.exe").c_str(), FALSE));
+    entries.add(L"long", L"Long Path", L"\"" + folder + L"\\long.exe\" /x");
+    ProgramUnderTest program;
+    program.clickCheckBox(0);
+    program.clickAndWait(kUninstall);
+    EXPECT_TRUE(WaitUntil([&] { return !log.ids().empty(); }, 30s));
+    wchar_t shortFolder[MAX_PATH] = {};  // the loader runs it in its folder's short form
+    GetShortPathNameW(folder.c_str(), shortFolder, MAX_PATH);
+    EXPECT_EQ(log.starts(), (std::vector<probe::Log::Start>{{"long", probe::Field(shortFolder)}}));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
 TEST_F(LaunchOrderE2e, NothingTickedStartsNothingAndRebuildsTheList) {
     seedProbes(3);
     ProgramUnderTest program;

@@ -54,13 +54,15 @@ void ProgramFolder::putCopy(const std::wstring& source, const std::wstring& name
     CopyFileW(source.c_str(), (path_ + L"\\" + name).c_str(), FALSE);
 }
 
-// Hidden and system files are made plain first, so that nothing the test put there stays.
+// Hidden and system files are made plain first, so that nothing the test put there stays; paths of
+// any length go.
 void ProgramFolder::remove() {
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+    const std::filesystem::path whole = L"\\\\?\\" + path_;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(whole, ignored)) {
         SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
     }
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove_all(whole, ignored);
 }
 
 bool FolderExists(const std::wstring& path) {

@@ -54,6 +54,14 @@ bool RunningUnderWine() {
     return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
 }
 
+bool LongPathsEnabled() {
+    DWORD enabled = 0;
+    DWORD size = sizeof(enabled);
+    return RegGetValueW(HKEY_LOCAL_MACHINE, L"SYSTEM\\CurrentControlSet\\Control\\FileSystem", L"LongPathsEnabled",
+                        RRF_RT_REG_DWORD, nullptr, &enabled, &size) == ERROR_SUCCESS &&
+           enabled == 1;
+}
+
 SeededUninstallEntries::SeededUninstallEntries() {
     if (RunningUnderWine()) ClearEverySource();
 }

@@ -14,6 +14,8 @@ namespace orv::e2e {
 
 // True under Wine, false on Windows itself.
 bool RunningUnderWine();
+// Whether the machine lets programs that declare it use paths of more than 260 characters.
+bool LongPathsEnabled();
 
 // The uninstall entries of one test, in the current user's uninstall key unless a case needs the
 // machine's. What it made or adopted goes again on destruction; under Wine, whose prefix belongs to the
