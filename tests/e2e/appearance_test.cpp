@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ShippedSkin{L"dark", RGB(0x20, 0x21, 0x24), RGB(0x2D, 0x2F, 0x33), RGB(0x5F, 0x63, 0x68), RGB(0x29, 0x2A, 0x2D), RGB(0x3C, 0x40, 0x43)},
         ShippedSkin{L"light", RGB(0xF3, 0xF5, 0xF8), RGB(0xFF, 0xFF, 0xFF), RGB(0x9A, 0xA5, 0xB1), RGB(0xFF, 0xFF, 0xFF), RGB(0xE4, 0xE9, 0xF0)}),
-    [](const ::testing::TestParamInfo<ShippedSkin>& info) { return std::string(info.param.name, info.param.name + wcslen(info.param.name)); });
+    [](const ::testing::TestParamInfo<ShippedSkin>& skin) { return std::string(skin.param.name, skin.param.name + wcslen(skin.param.name)); });
 
 TEST_F(AppearanceE2e, SkinWithoutAWindowColourLeavesTheWindowInTheSystemsButtonFace) {
     folder.putSkin("button.face = #FFFFFF\n");
