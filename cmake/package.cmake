@@ -21,5 +21,6 @@ include(CPack)
 if(CMAKE_CROSSCOMPILING)
   add_test(NAME release_package_runs
            COMMAND ${PROJECT_SOURCE_DIR}/scripts/check-package ${CMAKE_BINARY_DIR})
-  set_tests_properties(release_package_runs PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+  set_tests_properties(release_package_runs PROPERTIES TIMEOUT 300)
+  orvendale_on_wine_machine(release_package_runs)
 endif()
