@@ -11,7 +11,8 @@ if(CMAKE_CROSSCOMPILING)
   list(JOIN slots ", " slots)
   file(WRITE ${CMAKE_BINARY_DIR}/wine-slots.json
        "{\"version\": {\"major\": 1, \"minor\": 0}, \"local\": [{\"wine\": [${slots}]}]}\n")
-  add_test(NAME wine_slots_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-slots start ${ORVENDALE_WINE_SLOTS})
+  add_test(NAME wine_slots_start COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-slots start ${ORVENDALE_WINE_SLOTS}
+                                         ${CMAKE_BINARY_DIR}/bin/orvendale_wine_keepalive.exe)
   add_test(NAME wine_slots_stop COMMAND ${PROJECT_SOURCE_DIR}/scripts/wine-slots stop)
   set_tests_properties(wine_slots_start PROPERTIES FIXTURES_SETUP wine_slots TIMEOUT 300)
   set_tests_properties(wine_slots_stop PROPERTIES FIXTURES_CLEANUP wine_slots)
