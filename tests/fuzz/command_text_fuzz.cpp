@@ -8,7 +8,7 @@
 
 #include "app/command_line.h"
 #include "app/program_search.h"
-#include "inventory/registry_text.h"
+#include "inventory/uninstaller_file.h"
 
 namespace {
 
