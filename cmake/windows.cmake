@@ -26,3 +26,18 @@ function(orvendale_wide_entry target)
     target_link_options(${target} PRIVATE -municode)
   endif()
 endfunction()
+
+# orvendale_precompiled_headers(target headers... | REUSE_FROM other): the Win32 and GoogleTest headers
+# that most of the target's files read, parsed once for the target with Clang, which reads a
+# precompiled header in a fraction of the time that parsing takes. GCC's precompiled headers take
+# longer to read than the headers themselves, and the GCC build also shows that every file includes
+# what it uses; there the headers are parsed file by file, as written.
+function(orvendale_precompiled_headers target)
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    if(ARGV1 STREQUAL "REUSE_FROM")
+      target_precompile_headers(${target} REUSE_FROM ${ARGV2})
+    else()
+      target_precompile_headers(${target} PRIVATE ${ARGN})
+    endif()
+  endif()
+endfunction()
