@@ -81,11 +81,6 @@ struct CommandShape {
     RegistrySource source = RegistrySource::Machine64;
 };
 
-// An uninstaller under a path of more than 260 characters, which the program declares it reads.
-const std::wstring kLongUninstaller = L"C:\\Program Files\\" + std::wstring(130, L'L') + L"\\" + std::wstring(130, L'M') +
-                                      L"\\un.exe";
-const std::wstring kLongCommand = L"\"" + kLongUninstaller + L"\" /x";
-
 constexpr auto k32Bit = RegistrySource::Machine32;
 constexpr auto kUser = RegistrySource::CurrentUser;
 
@@ -98,7 +93,6 @@ const CommandShape kCommandShapes[] = {
     {L"   \"C:\\a b\\u.exe\"   /q", L"C:\\a b\\u.exe", L"/q"},
     {L"\"C:\\Program Files\\Foo\\unins000\" /S", L"C:\\Program Files\\Foo\\unins000.exe", L"/S"},
     {L"\"C:\\Program Files\\Gone\\un.exe\" /S", nullptr, L"the uninstaller \"C:\\Program Files\\Gone\\un.exe\" is not there"},
-    {kLongCommand.c_str(), kLongUninstaller.c_str(), L"/x"},
     // Unquoted with blanks: the whole text, then the longest prefix, whatever shorter files exist.
     {L"C:\\Program Files\\Acc Tool\\acc touch.exe", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L""},
     {L"C:\\Program Files\\Acc Tool\\acc touch.exe \t ", L"C:\\Program Files\\Acc Tool\\acc touch.exe", L""},
@@ -168,7 +162,6 @@ protected:
               L"C:\\Windows\\System32\\legacyuninst.exe", L"C:\\Windows\\SysWOW64\\rundll32.exe",
               L"C:\\Windows\\System32\\spool\\drivers\\un.exe", L"C:\\Program Files (x86)\\Tool\\uninst.exe",
               L"C:\\Program Files\\Tool\\uninst.exe", L"C:\\Program Files (x86)\\Common Files\\Tool\\un.exe",
-              kLongUninstaller.c_str(),
               // planted
               L"C:\\Program.exe", L"C:\\Program Files\\Acc Tool\\acc.exe", L"C:\\Program Files\\Foo", L"D:\\Games\\Star.exe",
               L"D:\\Games\\Star", L"D:\\Apps\\Missing.exe", L"C:\\Tools\\remove", L"helper.exe", L".\\helper.exe",
