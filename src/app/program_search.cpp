@@ -61,8 +61,8 @@ bool IsDeviceName(std::wstring_view name) {
 
 bool IsPlainName(std::wstring_view name) {
     if (name == L"." || name == L".." || name.back() == L'.' || name.back() == L' ' || IsDeviceName(name)) return false;
-    return std::none_of(name.begin(), name.end(),
-                        [](wchar_t c) { return c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos; });
+    return std::ranges::none_of(name,
+                                [](wchar_t c) { return c < 32 || std::wstring_view(L"<>:\"|?*").find(c) != std::wstring_view::npos; });
 }
 
 // Where the names of a full path begin, after its root: "C:\", "\\?\C:\", "\\?\UNC\", or "\\" before

@@ -58,7 +58,7 @@ std::size_t ProgramRows::add(std::wstring_view text, RegistrySource source) {
         return rows_.size();
     }
     const auto place =
-        std::upper_bound(rows_.begin(), rows_.end(), row, [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
+        std::ranges::upper_bound(rows_, row, [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
     const auto index = static_cast<std::size_t>(place - rows_.begin());
     rows_.insert(place, row);
     return index + 1;
@@ -67,7 +67,7 @@ std::size_t ProgramRows::add(std::wstring_view text, RegistrySource source) {
 void ProgramRows::deferSorting(bool deferred) {
     deferred_ = deferred;
     if (deferred_ || !unsorted_) return;
-    std::stable_sort(rows_.begin(), rows_.end(), [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
+    std::ranges::stable_sort(rows_, [this](const Row& a, const Row& b) { return sortsBefore(a, b); });
     unsorted_ = false;
 }
 

@@ -1,6 +1,7 @@
 #include "inventory/uninstall_key_walk.h"
 
 #include <algorithm>
+#include <functional>
 #include <set>
 
 #include "inventory/refresh_list.h"
@@ -63,8 +64,7 @@ void UninstallKeyWalk::EarlyReads::clear() {
 
 EntryValues UninstallKeyWalk::EarlyReads::operator[](std::size_t at) const {
     EntryValues values{texts_[2 * at], texts_[2 * at + 1], std::nullopt, std::nullopt};
-    auto failed = std::lower_bound(failed_.begin(), failed_.end(), at,
-                                   [](const FailedRead& read, std::size_t entry) { return read.entry < entry; });
+    auto failed = std::ranges::lower_bound(failed_, at, std::ranges::less{}, &FailedRead::entry);
     for (; failed != failed_.end() && failed->entry == at; ++failed) {
         (failed->ofCommand ? values.commandFailure : values.displayNameFailure) = failed->description;
     }

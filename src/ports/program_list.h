@@ -45,12 +45,14 @@ public:
             list_.setRedraw(false);
             suspended_ = true;
         } catch (...) {
+            // Deliberately empty: the list goes on redrawing as it adds.
         }
     }
     ~RedrawSuspended() {
         try {
             if (suspended_) list_.setRedraw(true);
         } catch (...) {
+            // Deliberately empty: a list that will not redraw again shows what it showed.
         }
     }
     RedrawSuspended(const RedrawSuspended&) = delete;

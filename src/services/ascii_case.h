@@ -12,8 +12,7 @@ constexpr wchar_t AsciiLower(wchar_t c) {
 }
 
 inline bool EqualIgnoringAsciiCase(std::wstring_view a, std::wstring_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
+    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return AsciiLower(x) == AsciiLower(y); });
 }
 
 }  // namespace orv

@@ -66,7 +66,7 @@ bool IsText(std::string_view bytes) {
     for (auto at = bytes.find("\xEF\xBF\xBD"); at != std::string_view::npos; at = bytes.find("\xEF\xBF\xBD", at + 3)) {
         ++written;
     }
-    return static_cast<std::size_t>(decoded) == written;
+    return std::cmp_equal(decoded, written);
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ bool IsText(std::string_view bytes) {
 Skin ParseSkin(std::string_view bytes, const std::wstring& fileName) {
     if (bytes.size() > kMaxSkinFileBytes) Reject(fileName, 0, L"the file is larger than 64 KiB");
     if (!IsText(bytes)) Reject(fileName, 0, L"the file is not UTF-8 text");
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+    if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 
     Skin skin;
     int lineNumber = 0;

@@ -57,7 +57,7 @@ public:
     // `advance` moves to the next and answers the same. A failed start still enters the body once; a
     // failed advance ends the walk.
     template <class Start, class Body, class Advance>
-    void walk(int startLine, Start&& start, Body&& body, int advanceLine, Advance&& advance) {
+    void walk(int startLine, Start&& start, const Body& body, int advanceLine, const Advance& advance) {
         bool more = entersBlock(startLine, std::forward<Start>(start));
         while (more) {
             body();

@@ -11,6 +11,7 @@ void ReportUnexpectedFailure() noexcept {
         const std::wstring description = DescribeCurrentFailure();
         MessageBoxW(nullptr, description.c_str(), kErrorReportTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
     } catch (...) {
+        // Deliberately empty: the report itself failed, and nothing is left to report it with.
     }
 }
 

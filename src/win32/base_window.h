@@ -35,7 +35,6 @@ public:
     }
 
 protected:
-    BaseWindow() = default;
     ~BaseWindow() { destroyWindow(); }
 
     // Destroys the window, detached first: what it and its children send it while they go (a failed
@@ -75,6 +74,10 @@ protected:
     }
 
 private:
+    // Only the window that derives from it makes one.
+    BaseWindow() = default;
+    friend Derived;
+
     HWND hwnd_ = nullptr;
 };
 

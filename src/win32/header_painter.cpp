@@ -18,7 +18,7 @@ HeaderPainter::HeaderPainter(HWND list)
 
 // Each column: a flat face, a divider line and the header text; then the header's empty end, right of
 // the last column, in the same face.
-LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw) const {
+LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw, const HeaderColours& colours) {
     if (draw.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW | CDRF_NOTIFYPOSTPAINT;
     if (draw.dwDrawStage == CDDS_POSTPAINT) {
         const int columns = Header_GetItemCount(draw.hdr.hwndFrom);
@@ -26,12 +26,12 @@ LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw) const {
         RECT rest = draw.rc;
         GetClientRect(draw.hdr.hwndFrom, &rest);
         if (columns > 0 && Header_GetItemRect(draw.hdr.hwndFrom, columns - 1, &last)) rest.left = last.right;
-        UniqueHbrush face(CreateSolidBrush(ToColorRef(colours_->face)));
+        UniqueHbrush face(CreateSolidBrush(ToColorRef(colours.face)));
         FillRect(draw.hdc, &rest, face.get());
         return CDRF_DODEFAULT;
     }
     if (draw.dwDrawStage != CDDS_ITEMPREPAINT) return CDRF_DODEFAULT;
-    UniqueHbrush face(CreateSolidBrush(ToColorRef(colours_->face)));
+    UniqueHbrush face(CreateSolidBrush(ToColorRef(colours.face)));
     FillRect(draw.hdc, &draw.rc, face.get());
     RECT divider{draw.rc.right - 1, draw.rc.top, draw.rc.right, draw.rc.bottom};
     FillRect(draw.hdc, &divider, GetSysColorBrush(COLOR_BTNSHADOW));
@@ -44,7 +44,7 @@ LRESULT HeaderPainter::paint(NMCUSTOMDRAW& draw) const {
     RECT textArea = draw.rc;
     textArea.left += kTextIndent;
     SetBkMode(draw.hdc, TRANSPARENT);
-    SetTextColor(draw.hdc, ToColorRef(colours_->text));
+    SetTextColor(draw.hdc, ToColorRef(colours.text));
     DrawTextW(draw.hdc, text, -1, &textArea, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX);
     return CDRF_SKIPDEFAULT;
 }
@@ -53,7 +53,7 @@ LRESULT HeaderPainter::answer(const WindowSubclass::Message& message) const {
     if (message.message == WM_NOTIFY && colours_) {
         auto* header = reinterpret_cast<NMHDR*>(message.lParam);
         if (header->code == NM_CUSTOMDRAW && header->hwndFrom == ListView_GetHeader(message.window)) {
-            return paint(*reinterpret_cast<NMCUSTOMDRAW*>(message.lParam));
+            return paint(*reinterpret_cast<NMCUSTOMDRAW*>(message.lParam), *colours_);
         }
     }
     return message.passOn();

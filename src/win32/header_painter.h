@@ -19,7 +19,7 @@ public:
     void setColours(std::optional<HeaderColours> colours) { colours_ = colours; }
 
 private:
-    LRESULT paint(NMCUSTOMDRAW& draw) const;
+    static LRESULT paint(NMCUSTOMDRAW& draw, const HeaderColours& colours);
     [[nodiscard]] LRESULT answer(const WindowSubclass::Message& message) const;
 
     std::optional<HeaderColours> colours_;

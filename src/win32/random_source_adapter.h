@@ -14,7 +14,8 @@ public:
     double next() override;
 
 private:
-    std::mt19937_64 generator_;
+    // Seeded by the core before it draws; until then, by the system, never by a fixed default.
+    std::mt19937_64 generator_{std::random_device{}()};
 };
 
 }  // namespace orv::win32

@@ -12,8 +12,8 @@ namespace orv::win32 {
 void WindowsTextCase::lowerInto(std::wstring_view text, std::wstring& lowered) {
     lowered.resize(text.size());
     // Plain ASCII, as most paths and commands are, lower-cases alike in every locale: without the call.
-    if (std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80; })) {
-        std::transform(text.begin(), text.end(), lowered.begin(), AsciiLower);
+    if (std::ranges::all_of(text, [](wchar_t c) { return c < 0x80; })) {
+        std::ranges::transform(text, lowered.begin(), AsciiLower);
         return;
     }
     const int length = static_cast<int>(text.size());
