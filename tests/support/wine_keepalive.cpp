@@ -2,12 +2,9 @@
 // waits, with no window, until the machine is stopped. A server that started afresh for every case would
 // cost each case some seconds of reading the machine's registry.
 //
-// It asks for the desktop window, so that the machine's explorer.exe is started here and stays up. A
-// case that started it would hand it the case's own output, and on a machine's first start explorer can
-// take longer than Wine waits for it: the case would end, and explorer would stay with the case's output
-// open, so that the case's runner waited on it until it timed the case out.
-//
-// Given a file's path, it makes that file once the desktop is up, to say that the machine is.
+// It asks for the desktop window, so that the machine's explorer.exe is its own rather than a case's
+// (scripts/wine-slots says why that matters), then, given a file's path, makes that file to say that
+// the machine is up.
 #include <windows.h>
 
 int wmain(int argc, wchar_t** argv) {
