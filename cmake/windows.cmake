@@ -27,6 +27,23 @@ function(orvendale_wide_entry target)
   endif()
 endfunction()
 
+# orvendale_program(target): the program as users start it, from any folder: its entry is wWinMain,
+# and its load configuration has the DLLs that its imports load come from the system folder only.
+function(orvendale_program target)
+  orvendale_wide_entry(${target})
+  if(MSVC)
+    target_link_options(${target} PRIVATE /DEPENDENTLOADFLAG:0x800)
+  else()
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/src/win32/load_config.cpp)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      # GNU ld of Debian 12 (2.40) leaves the load configuration directory empty; LLD sets it.
+      find_package(Python3 REQUIRED COMPONENTS Interpreter)
+      add_custom_command(TARGET ${target} POST_BUILD
+        COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/scripts/set-load-config $<TARGET_FILE:${target}>)
+    endif()
+  endif()
+endfunction()
+
 # orvendale_precompiled_headers(target headers... | REUSE_FROM other): the Win32 and GoogleTest headers
 # that most of the target's files read, parsed once for the target with Clang, which reads a
 # precompiled header in a fraction of the time that parsing takes. GCC's precompiled headers take

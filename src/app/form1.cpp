@@ -61,12 +61,14 @@ void Form1::visitHomePageSometimes() {
 }
 
 void Form1::uninstallTicked() {
+    const OneCommand command(commandRunning_);
+    if (!command.entered()) return;
     Trap trap(location::kPushButton1Click, ports_.reporter);
     auto& list = ports_.list;
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
     CommandLauncher launcher(ports_.shell, ports_.files);  // finds the folders and variables once for the batch
-    for (std::size_t row = 1; row <= rows; ++row) {
+    for (std::size_t row = 1; row <= rows && !windowClosed_; ++row) {
         // A tick that cannot be read is reported and the row is not started: an uninstaller the user
         // may not have ticked must never run.
         bool ticked = false;
@@ -77,10 +79,13 @@ void Form1::uninstallTicked() {
             });
         }
     }
+    if (windowClosed_) return;  // the user closed the window behind a report: nothing more starts
     trap.step(111, [&] { rebuildList(); });
 }
 
 void Form1::refresh() {
+    const OneCommand command(commandRunning_);
+    if (!command.entered()) return;
     Trap trap(location::kPushButton2Click, ports_.reporter);
     trap.step(100, [&] { rebuildList(); });
 }
@@ -96,11 +101,15 @@ void Form1::walkRows(Trap& trap, int startLine, int advanceLine, const std::func
 }
 
 void Form1::untickAll() {
+    const OneCommand command(commandRunning_);
+    if (!command.entered()) return;
     Trap trap(location::kPushButton3Click, ports_.reporter);
     walkRows(trap, 100, 102, [&](std::size_t row) { trap.step(102, [&] { ports_.list.setChecked(row, false); }); });
 }
 
 void Form1::showHelp() {
+    const OneCommand command(commandRunning_);
+    if (!command.entered()) return;
     Trap trap(location::kPushButton4Click, ports_.reporter);
     trap.step(100, [&] {
         ports_.dialogs.showMessage(std::wstring(L"Questions? Please contact ") + maker::kTeamName + L" at " +
@@ -119,6 +128,8 @@ void Form1::tickNotContaining() {
 
 // Filters only ever add ticks: a row that does not qualify keeps whatever tick it had.
 void Form1::selectByText(const wchar_t* location, bool containing) {
+    const OneCommand command(commandRunning_);
+    if (!command.entered()) return;
     Trap trap(location, ports_.reporter);
     auto& list = ports_.list;
     std::wstring searchText;

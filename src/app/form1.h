@@ -59,6 +59,9 @@ public:
     void showHandPointer();
     void showArrowPointer();
 
+    // The window has gone (closed while a box of a command was shown): the command starts nothing more.
+    void windowClosed() { windowClosed_ = true; }
+
     [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
 
 private:
@@ -69,8 +72,28 @@ private:
     // move to the next row is `advanceLine`.
     void walkRows(Trap& trap, int startLine, int advanceLine, const std::function<void(std::size_t row)>& body);
 
+    // Holds `running` for as long as it lives, when it was free: one command at a time. The shell, a box
+    // or the input box may run a message loop of their own while a command waits for them, and a click
+    // or key queued meanwhile must not start another command inside it.
+    class OneCommand {
+    public:
+        explicit OneCommand(bool& running) : running_(running), entered_(!running) { running_ = true; }
+        ~OneCommand() {
+            if (entered_) running_ = false;
+        }
+        OneCommand(const OneCommand&) = delete;
+        OneCommand& operator=(const OneCommand&) = delete;
+        [[nodiscard]] bool entered() const { return entered_; }
+
+    private:
+        bool& running_;
+        bool entered_;
+    };
+
     Form1Ports ports_;
     std::wstring applicationTitle_;
+    bool commandRunning_ = false;
+    bool windowClosed_ = false;
 };
 
 // Whether `rowText` contains `searchText`, both lower-cased; an empty row text matches nothing.

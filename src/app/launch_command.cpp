@@ -3,8 +3,9 @@
 #include <string_view>
 
 #include "app/command_line.h"
-#include "services/ascii_case.h"
 #include "ports/failure.h"
+#include "services/ascii_case.h"
+#include "services/report_text.h"
 
 namespace orv {
 namespace {
@@ -15,12 +16,14 @@ constexpr std::size_t kQuotedCommandLength = 300;
 // The variables that a 32-bit program on 64-bit Windows finds with the values of their "(x86)" twins.
 constexpr std::wstring_view k32BitTwins[] = {L"ProgramFiles", L"CommonProgramFiles"};
 
+// The command as the report quotes it: its first characters, shown as they are.
 std::wstring Quoted(const std::wstring& command) {
-    if (command.size() <= kQuotedCommandLength) return L"\"" + command + L"\"";
+    if (command.size() <= kQuotedCommandLength) return L"\"" + ForReport(command) + L"\"";
     // A command longer than any that starts is not held whole, so its length is not known.
     const std::wstring length = command.size() > kLongestCommandLine ? L"more than " + std::to_wstring(kLongestCommandLine)
                                                                      : std::to_wstring(command.size());
-    return L"\"" + command.substr(0, kQuotedCommandLength) + L"...\" (" + length + L" characters)";
+    return L"\"" + ForReport(std::wstring_view(command).substr(0, kQuotedCommandLength)) + L"...\" (" + length +
+           L" characters)";
 }
 
 [[noreturn]] void Refuse(const std::wstring& commandText, const std::wstring& reason) {
@@ -42,7 +45,7 @@ std::wstring WhyNoProgram(std::wstring_view expanded) {
         named = text.substr(0, text.find_first_of(L" \t"));
         if (IsFullPath(named)) return L"no program that it names is there";
     }
-    const std::wstring quoted = L"\"" + std::wstring(named) + L"\"";
+    const std::wstring quoted = L"\"" + ForReport(named) + L"\"";
     if (!NamesFileAsWritten(named)) return quoted + L" is no file's name as it stands";
     if (HasNoFolder(named)) return quoted + L" is in none of the system folder, the Windows folder and the folders of PATH";
     if (!IsFullPath(named)) return quoted + L" is not a full path";
@@ -63,11 +66,33 @@ void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandTe
     RefuseIfTooLong(commandText, text);
     const auto split = SplitCommand(text, view->search);
     if (!split) Refuse(commandText, WhyNoProgram(text));
+    const std::wstring folder = FolderOf(split->program);
+    if (source == RegistrySource::CurrentUser && runsElevated(commandText)) {
+        // Any program of the user can write these entries: they never get the rights that the user gave us.
+        try {
+            shell_.openAsDesktopUser(split->program, split->arguments, folder);
+        } catch (const Failure& refusal) {
+            Refuse(commandText, L"this program runs as administrator, and a program installed for you alone must not get "
+                                L"those rights; the desktop could not start it with yours: " + refusal.description());
+        }
+        return;
+    }
     try {
-        shell_.open(owner, split->program, split->arguments, FolderOf(split->program));
+        shell_.open(owner, split->program, split->arguments, folder);
     } catch (const Failure& refusal) {
         Refuse(commandText, refusal.description());
     }
+}
+
+bool CommandLauncher::runsElevated(const std::wstring& commandText) {
+    if (!elevated_) {
+        try {
+            elevated_ = shell_.runsElevated();
+        } catch (const Failure& unknown) {
+            Refuse(commandText, unknown.description());
+        }
+    }
+    return *elevated_;
 }
 
 CommandLauncher::InstallersView& CommandLauncher::viewOf(RegistrySource source) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/program_search.h"
@@ -26,7 +27,9 @@ public:
     // The source decides how the command is read. Entries of the machine take the machine's own
     // variables, not the user's, whom an elevated uninstaller must not trust; per-user entries take
     // the user's. An entry of the 32-bit view was written by a 32-bit installer, which on 64-bit
-    // Windows sees the 32-bit system folder and "Program Files (x86)".
+    // Windows sees the 32-bit system folder and "Program Files (x86)". When this program runs as
+    // administrator, a per-user entry is started by the desktop's shell with the user's own rights, or
+    // refused when the desktop cannot.
     void launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source);
 
 private:
@@ -37,11 +40,14 @@ private:
         ProgramSearch search;
     };
     InstallersView& viewOf(RegistrySource source);
+    // Whether this program runs as administrator, asked once for the batch.
+    bool runsElevated(const std::wstring& commandText);
     [[nodiscard]] std::wstring expanded(const std::wstring& commandText, const InstallersView& view) const;
 
     Shell& shell_;
     Files& files_;
     std::map<RegistrySource, InstallersView> views_;
+    std::optional<bool> elevated_;
 };
 
 }  // namespace orv

@@ -153,7 +153,8 @@ std::optional<std::wstring> ProgramNamedBy(std::wstring_view candidate, bool who
     };
     if (IsFullPath(candidate)) {
         if (auto path = found(std::wstring(candidate))) return path;
-        if (whole) return found(std::wstring(candidate) + L".exe");
+        // Each candidate is asked after once: on a server that does not answer, every question waits.
+        if (whole && !EndsWithExe(candidate)) return found(std::wstring(candidate) + L".exe");
         return std::nullopt;
     }
     if (!HasNoFolder(candidate)) return std::nullopt;

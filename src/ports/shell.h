@@ -40,6 +40,15 @@ public:
     virtual void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
                       const std::wstring& directory) = 0;
 
+    // Whether this program runs with more rights than its user's own programs get: started "as
+    // administrator", with the user's limited rights set aside. Throws Failure when it cannot tell.
+    virtual bool runsElevated() = 0;
+    // The same request as `open`, made by the desktop's shell, so that the program runs with the rights
+    // of the desktop's user rather than ours; not waited for. Throws Failure, saying why, when the
+    // desktop cannot take it: there is no desktop shell, it is another user's, or it refuses.
+    virtual void openAsDesktopUser(const std::wstring& program, const std::wstring& arguments,
+                                   const std::wstring& directory) = 0;
+
     // Starts `program` (a full path) with the whole `commandLine`, its first word included, in
     // `directory`, not waited for.
     virtual void startProgram(const std::wstring& program, const std::wstring& commandLine,

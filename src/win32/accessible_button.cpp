@@ -8,6 +8,7 @@
 #include <string>
 
 #include "win32/handles.h"
+#include "win32/system_library.h"
 #include "win32/window_text.h"
 
 namespace orv::win32 {
@@ -189,24 +190,16 @@ private:
     std::atomic<ULONG> references_{1};
 };
 
-// oleacc.dll is not one of the DLLs that Windows always takes from the system folder, and the program
-// runs from download folders: it is loaded on first use, from the system folder only, never imported.
+// oleacc.dll is no KnownDLL: loaded on the first question of assistive technology, from the system
+// folder only, and kept, since the objects it makes for us live on.
 struct Oleacc {
-    decltype(&CreateStdAccessibleObject) createStandard = nullptr;
-    decltype(&LresultFromObject) resultFromObject = nullptr;
+    SystemLibrary library{L"oleacc.dll"};
+    decltype(&CreateStdAccessibleObject) createStandard = library.find<decltype(CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    decltype(&LresultFromObject) resultFromObject = library.find<decltype(LresultFromObject)>("LresultFromObject");
 };
 
 const Oleacc& OleaccFromTheSystemFolder() {
-    static const Oleacc oleacc = [] {
-        Oleacc functions;
-        if (const HMODULE module = LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
-            functions.createStandard = reinterpret_cast<decltype(&CreateStdAccessibleObject)>(
-                reinterpret_cast<void*>(GetProcAddress(module, "CreateStdAccessibleObject")));
-            functions.resultFromObject = reinterpret_cast<decltype(&LresultFromObject)>(
-                reinterpret_cast<void*>(GetProcAddress(module, "LresultFromObject")));
-        }
-        return functions;
-    }();
+    static const Oleacc oleacc;
     return oleacc;
 }
 

@@ -117,7 +117,11 @@ INT_PTR CALLBACK InputBoxProcedure(HWND dialog, UINT message, WPARAM wParam, LPA
 }  // namespace
 
 void WindowsDialogs::showMessage(const std::wstring& text, const std::wstring& title, unsigned style) {
-    if (MessageBoxW(owner_, text.c_str(), title.c_str(), style) == 0) {
+    // A box whose window has gone, before it or while it is shown, has no one left to tell: the program
+    // is ending.
+    const auto windowGone = [this] { return owner_ != nullptr && !IsWindow(owner_); };
+    if (windowGone()) return;
+    if (MessageBoxW(owner_, text.c_str(), title.c_str(), style) == 0 && !windowGone()) {
         ThrowLastError(L"Could not show a message");
     }
 }

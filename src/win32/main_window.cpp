@@ -213,6 +213,9 @@ LRESULT MainWindowFrame::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, L
         DestroyWindow(hwnd);
         return 0;
     case WM_DESTROY:
+        // Closed while a command waits for one of its boxes (from the task bar, by Task Manager): the
+        // command ends there.
+        if (form_ != nullptr) form_->windowClosed();
         PostQuitMessage(0);
         return 0;
     default:

@@ -2,19 +2,19 @@
 
 #include <windows.h>
 #include <shellapi.h>
-#include <userenv.h>
+#include <userenv.h>  // the functions' types; the DLL itself is loaded from the system folder
 
 #include <utility>
 #include <vector>
 
 #include "ports/failure.h"
+#include "win32/desktop_shell.h"
 #include "win32/handles.h"
 #include "win32/system_error.h"
+#include "win32/system_library.h"
 
 namespace orv::win32 {
 namespace {
-
-using UniqueEnvironmentBlock = UniqueHandleOf<void*, &DestroyEnvironmentBlock>;
 
 // A folder from one of the calls that answer the length they need when the buffer is too small.
 std::wstring FolderFrom(UINT(WINAPI* query)(LPWSTR, UINT), const wchar_t* failure) {
@@ -76,9 +76,13 @@ bool IsVariableName(const std::wstring& name) {
 class MachineEnvironment final : public Environment {
 public:
     MachineEnvironment() {
+        const SystemLibrary userenv(L"userenv.dll");
+        auto* const create = userenv.find<decltype(CreateEnvironmentBlock)>("CreateEnvironmentBlock");
+        auto* const destroy = userenv.find<decltype(DestroyEnvironmentBlock)>("DestroyEnvironmentBlock");
+        if (create == nullptr || destroy == nullptr) ThrowLastError(L"Could not read the machine's environment");
         void* block = nullptr;
-        if (!CreateEnvironmentBlock(&block, nullptr, FALSE)) ThrowLastError(L"Could not read the machine's environment");
-        const UniqueEnvironmentBlock owned(block);
+        if (!create(&block, nullptr, FALSE)) ThrowLastError(L"Could not read the machine's environment");
+        const std::unique_ptr<void, decltype(destroy)> owned(block, destroy);
         for (auto* entry = static_cast<const wchar_t*>(block); *entry != L'\0'; entry += wcslen(entry) + 1) {
             const std::wstring_view text(entry);
             const auto equals = text.find(L'=', 1);
@@ -147,6 +151,15 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
         throw Failure(SystemMessage(GetLastError()));
     }
     throw Failure(SystemMessage(error));
+}
+
+bool WindowsShell::runsElevated() {
+    return RunsElevated();
+}
+
+void WindowsShell::openAsDesktopUser(const std::wstring& program, const std::wstring& arguments,
+                                     const std::wstring& directory) {
+    OpenAsDesktopUser(ForTheShell(program), arguments, ForTheShell(directory));
 }
 
 // The program is named as the application, so no search (which would look in our own folder first)

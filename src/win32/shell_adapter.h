@@ -10,6 +10,9 @@ class WindowsShell final : public Shell {
 public:
     void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
               const std::wstring& directory) override;
+    bool runsElevated() override;
+    void openAsDesktopUser(const std::wstring& program, const std::wstring& arguments,
+                           const std::wstring& directory) override;
     void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
                       StartWindow window) override;
     std::unique_ptr<Environment> environment(EnvironmentScope scope) override;

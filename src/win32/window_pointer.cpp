@@ -8,8 +8,10 @@ namespace orv::win32 {
 void WindowPointer::load(const std::wstring& path) {
     auto* cursor = static_cast<HCURSOR>(LoadImageW(nullptr, path.c_str(), IMAGE_CURSOR, 0, 0, LR_LOADFROMFILE));
     if (cursor == nullptr) {
+        // The loader gives a reason for some files only; "(Success.)" would be none.
         const DWORD error = GetLastError();
-        throw Failure(L"Invalid picture: \"" + path + L"\" is not a cursor (" + SystemMessage(error) + L")");
+        const std::wstring reason = error == ERROR_SUCCESS ? L"" : L" (" + SystemMessage(error) + L")";
+        throw Failure(L"Invalid picture: \"" + path + L"\" is not a cursor" + reason);
     }
     custom_.reset(cursor);
 }

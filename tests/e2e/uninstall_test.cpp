@@ -11,11 +11,13 @@
 #include <optional>
 #include <sstream>
 
+#include "accessible_client.h"
 #include "driver.h"
 #include "inventory/refresh_list.h"
 #include "probe_log.h"
 #include "program_folder.h"
 #include "registry_seed.h"
+#include "user_rights.h"
 #include "win32/list_state_images.h"
 #include "win32/registry_adapter.h"
 
@@ -208,6 +210,52 @@ TEST_F(LaunchOrderE2e, ProgramsPlantedBesideTheToolOrInItsWorkingDirectoryNeverS
     std::sort(started.begin(), started.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
     EXPECT_EQ(started, (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}, {"dll", probe::Field(onPath.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
+}
+
+// The tool itself loads no DLL from the folder it was started from: a DLL planted there under the name
+// of one it uses (to read the machine's environment, to answer a screen reader, to draw dark scroll
+// bars) never loads, neither at start-up nor when first needed.
+TEST_F(LaunchOrderE2e, DllsPlantedBesideTheToolNeverLoad) {
+    ProgramFolder tool(L"orvendale-planted-dlls");
+    for (const auto* name : {L"userenv.dll", L"oleacc.dll", L"uxtheme.dll", L"dwmapi.dll", L"version.dll"}) {
+        tool.putCopy(ExecutableFolder() + L"\\orvendale_probe.dll", name);
+    }
+    tool.putShippedSkin(L"dark");
+    seedProbes(1);
+    const win32::ComApartment com;  // a screen reader's questions come through COM
+    ProgramUnderTest program(tool.exe(), 30s, tool.path());
+    ASSERT_NE(AccessibleOf(program.control(kUninstall)), nullptr);
+    program.clickCheckBox(0);
+    program.clickAndWait(kUninstall);  // a machine's entry: the machine's own environment is read
+    EXPECT_TRUE(WaitUntil([&] { return !log.starts().empty(); }, 30s));
+    Sleep(500);
+    EXPECT_EQ(log.starts(), (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}}));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+// Started "as administrator" (under Wine every process is), the program gives none of its rights to a
+// program installed for the user alone, whose entry any of the user's programs could have written: the
+// desktop's shell starts it with the user's own rights, or, where there is none (Wine has none), the
+// row is reported. The machine's entries start as ever.
+TEST_F(LaunchOrderE2e, RunAsAdministratorItStartsNoPerUserEntryWithItsRights) {
+    if (!RunsElevatedWithALimitedTwin()) GTEST_SKIP() << "the tests do not run as administrator with UAC here";
+    seedProbes(1);
+    entries.add(L"machine", L"Probe 02", L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log.path() + L"\" 2",
+                RegistrySource::Machine64);
+    ProgramUnderTest program(L"", 30s, L"", ProgramUnderTest::Rights::Tests);
+    program.clickCheckBox(0);
+    program.clickCheckBox(1);
+    program.click(kUninstall);
+    const HWND box = program.waitForDialog();
+    ASSERT_NE(box, nullptr);
+    const auto content = ProgramUnderTest::read(box);
+    EXPECT_NE(content.text.find(L"runs as administrator"), std::wstring::npos) << content.text;
+    EXPECT_NE(content.text.find(L"there is no desktop shell"), std::wstring::npos);
+    EXPECT_NE(content.text.find(L"at line 104"), std::wstring::npos);
+    ProgramUnderTest::press(box, L"OK");
+    EXPECT_TRUE(WaitUntil([&] { return !log.ids().empty(); }, 30s));
+    Sleep(500);
+    EXPECT_EQ(log.ids(), std::vector<std::string>{"2"});
 }
 
 // A 32-bit installer's entry on 64-bit Windows: its "System32" and "%ProgramFiles%" are the 32-bit

@@ -1,4 +1,5 @@
 #include "driver.h"
+#include "user_rights.h"
 
 #include "registry_seed.h"
 #include "win32/dialogs.h"
@@ -115,16 +116,18 @@ std::wstring ExecutableFolder() {
 }
 
 ProgramUnderTest::ProgramUnderTest(std::wstring exePath, std::chrono::milliseconds timeout,
-                                   const std::wstring& workingDirectory) {
+                                   const std::wstring& workingDirectory, Rights rights) {
     if (exePath.empty()) exePath = ExecutableFolder() + kProgramUnderTest;
     std::wstring commandLine = L"\"" + exePath + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION info{};
-    if (!CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        workingDirectory.empty() ? nullptr : workingDirectory.c_str(), &startup, &info)) {
-        throw std::runtime_error("could not start orvendale.exe");
-    }
+    const wchar_t* const directory = workingDirectory.empty() ? nullptr : workingDirectory.c_str();
+    const BOOL started = rights == Rights::Users
+                             ? CreateProcessWithUsersRights(exePath.c_str(), commandLine.data(), directory, &startup, &info)
+                             : CreateProcessW(exePath.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                              directory, &startup, &info);
+    if (!started) throw std::runtime_error("could not start orvendale.exe");
     CloseHandle(info.hThread);
     process_ = info.hProcess;
     processId_ = info.dwProcessId;

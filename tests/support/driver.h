@@ -41,10 +41,13 @@ inline constexpr wchar_t kProgramUnderTest[] = L"\\orvendale_under_test.exe";
 
 class ProgramUnderTest {
 public:
+    // Whose rights the program runs with: those that the user's own programs get (user_rights.h), or
+    // this test's, which under Wine are an administrator's ("as administrator").
+    enum class Rights { Users, Tests };
     // Starts `exePath` (default: orvendale.exe beside the test) in `workingDirectory` (default: the
     // test's own) and waits for its main window or for a box that start-up shows.
     explicit ProgramUnderTest(std::wstring exePath = L"", std::chrono::milliseconds timeout = 30s,
-                              const std::wstring& workingDirectory = L"");
+                              const std::wstring& workingDirectory = L"", Rights rights = Rights::Users);
     ~ProgramUnderTest();
     ProgramUnderTest(const ProgramUnderTest&) = delete;
     ProgramUnderTest& operator=(const ProgramUnderTest&) = delete;

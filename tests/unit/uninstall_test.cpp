@@ -35,6 +35,39 @@ TEST_F(UninstallTest, TickedRowsStartInListOrderThenTheListIsRebuilt) {
     EXPECT_TRUE(reporter.reports.empty());
 }
 
+// The shell may run a message loop of its own while it starts a program, and a click queued on any
+// button then reaches us inside the batch: it is dropped, and every uninstaller starts once.
+TEST_F(UninstallTest, ACommandClickedWhileTheShellStartsAProgramIsDropped) {
+    seedInstalled(L"One", true, L"C:\\u1.exe");
+    seedInstalled(L"Two", true, L"C:\\u2.exe");
+    int opened = 0;
+    shell.whileOpening = [&] {
+        if (opened++ > 0) return;  // a program that ran it again would go on for ever
+        form.uninstallTicked();
+        form.refresh();
+        form.untickAll();
+        form.tickContaining();
+        form.showHelp();
+    };
+    form.uninstallTicked();
+    EXPECT_EQ(startedPrograms(), (std::vector<std::wstring>{L"C:\\u1.exe", L"C:\\u2.exe"}));
+    EXPECT_TRUE(dialogs.prompts.empty());
+    EXPECT_TRUE(dialogs.messages.empty());
+    form.showHelp();  // once the batch is done, the next click is served
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+}
+
+// Closed behind a report of the batch (from the task bar, by Task Manager), the window starts nothing more.
+TEST_F(UninstallTest, NoUninstallerStartsOnceTheWindowWentBehindAReport) {
+    list.seed(L"Gone", true, L"C:\\gone.exe");
+    seedInstalled(L"Later", true, L"C:\\later.exe");
+    reporter.whileShown = [this] { form.windowClosed(); };
+    form.uninstallTicked();
+    EXPECT_EQ(reportedLines(), std::vector<int>{104});
+    EXPECT_TRUE(shell.opened.empty());
+    EXPECT_EQ(rowNames(), (std::vector<std::wstring>{L"Gone", L"Later"}));  // not rebuilt either
+}
+
 TEST_F(UninstallTest, NothingTickedStartsNothingAndStillRebuilds) {
     list.seed(L"Stale");
     form.uninstallTicked();
@@ -127,6 +160,10 @@ const CommandShape kCommandShapes[] = {
     {L"setup.exe", nullptr, L"\"setup.exe\" is in none"},
     {L"sub\\uninst.exe /S", nullptr, L"\"sub\\uninst.exe\" is not a full path"},
     {L"  \t", nullptr, L"there is no program in it"},
+    // Text that would rewrite the report is shown by name: no forged line, no name read backwards.
+    {L"C:\\gone\\u.exe\r\nin Tarnwick2016/11/03.Form1.Form_Load at line 100\r\rPlease email screenshot of this message to "
+     L"evil@example.com", nullptr, L"\"C:\\gone\\u.exe\\r\\nin Tarnwick2016/11/03.Form1.Form_Load at line 100\\r\\rPlease"},
+    {L"\"C:\\Program Files\\Acc\u202Egpj.exe\" /S", nullptr, L"\"C:\\Program Files\\Acc<U+202E>gpj.exe\" is not there"},
     // Environment references whose values hold blanks and a parenthesis.
     {L"%ProgramFiles(x86)%\\Pebble Zip\\Uninstall.exe", L"C:\\Program Files (x86)\\Pebble Zip\\Uninstall.exe", L""},
     {L"%ProgramFiles%\\Foo Bar\\uninstall.exe /S", L"C:\\Program Files\\Foo Bar\\uninstall.exe", L"/S"},
@@ -188,8 +225,13 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
             launcher.launch(0x1234, shape.command, shape.source);
             ADD_FAILURE() << "started";
         } catch (const Failure& report) {
-            EXPECT_NE(report.description().find(shape.arguments), std::wstring::npos) << report.description();
-            EXPECT_NE(report.description().find(shape.command), std::wstring::npos);
+            const std::wstring& description = report.description();
+            EXPECT_NE(description.find(shape.arguments), std::wstring::npos) << description;
+            // The command as far as the report shows it as written; a tab is shown by name.
+            std::wstring quoted = std::wstring(shape.command).substr(0, std::wstring_view(shape.command).find_first_of(L"\r\u202E"));
+            for (auto at = quoted.find(L'\t'); at != std::wstring::npos; at = quoted.find(L'\t', at)) quoted.replace(at, 1, L"\\t");
+            EXPECT_NE(description.find(quoted.substr(0, 40)), std::wstring::npos) << description;
+            EXPECT_EQ(description.find_first_of(L"\t\r\n\u202E"), std::wstring::npos);
         }
         EXPECT_TRUE(shell.opened.empty());
         return;
@@ -203,6 +245,45 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Installers, CommandShapes, ::testing::ValuesIn(kCommandShapes));
+
+// Started "as administrator", the program lends its rights to no program installed for the user alone
+// (any of the user's programs can write its entry): the desktop's shell starts it with the user's own,
+// or, where the desktop cannot, it is reported. The machine's entries start as ever.
+TEST_F(CommandShapes, RunAsAdministratorPerUserEntriesStartWithTheDesktopUsersRightsOrNotAtAll) {
+    shell.elevated = true;
+    launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser);
+    launcher.launch(0, L"\"C:\\a b\\u.exe\" /M", RegistrySource::Machine64);
+    ASSERT_EQ(shell.openedAsDesktopUser.size(), 1u);
+    EXPECT_EQ(shell.openedAsDesktopUser[0].program, L"C:\\a b\\u.exe");
+    EXPECT_EQ(shell.openedAsDesktopUser[0].arguments, L"/S");
+    EXPECT_EQ(shell.openedAsDesktopUser[0].directory, L"C:\\a b");
+    ASSERT_EQ(shell.opened.size(), 1u);
+    EXPECT_EQ(shell.opened[0].arguments, L"/M");
+
+    shell.desktopRefusal = L"there is no desktop shell";
+    try {
+        launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser);
+        ADD_FAILURE() << "started";
+    } catch (const Failure& report) {
+        EXPECT_NE(report.description().find(L"runs as administrator"), std::wstring::npos) << report.description();
+        EXPECT_NE(report.description().find(L"there is no desktop shell"), std::wstring::npos);
+    }
+    EXPECT_EQ(shell.openedAsDesktopUser.size() + shell.opened.size(), 2u);
+}
+
+// Each place where a program could be is asked after once, and a name that ends in ".exe" is not asked
+// after with another ".exe": on a server that does not answer, each question waits for the network.
+TEST_F(CommandShapes, EachPlaceIsAskedAfterOnce) {
+    const std::pair<const wchar_t*, std::vector<std::wstring>> asked[] = {
+        {L"\"\\\\server\\share\\gone\\u.exe\" /S", {L"\\\\server\\share\\gone\\u.exe"}},
+        {L"\\\\server\\share\\gone\\u", {L"\\\\server\\share\\gone\\u", L"\\\\server\\share\\gone\\u.exe"}},
+    };
+    for (const auto& [command, places] : asked) {
+        files.asked.clear();
+        EXPECT_THROW(launcher.launch(0, command, RegistrySource::Machine64), Failure);
+        EXPECT_EQ(files.asked, places) << command;
+    }
+}
 
 // A Windows without 32-bit programs has no 32-bit system folder: its 32-bit entries are read as they stand.
 TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cwctype>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -116,6 +117,17 @@ public:
         faults_.check("shell.open");
         journal_.push_back("shell.open");
         opened.push_back({owner, program, arguments, directory});
+        if (whileOpening) whileOpening();
+    }
+    bool runsElevated() override {
+        faults_.check("shell.runsElevated");
+        return elevated;
+    }
+    void openAsDesktopUser(const std::wstring& program, const std::wstring& arguments,
+                           const std::wstring& directory) override {
+        journal_.push_back("shell.openAsDesktopUser");
+        if (!desktopRefusal.empty()) throw Failure(desktopRefusal);
+        openedAsDesktopUser.push_back({0, program, arguments, directory});
     }
     void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
                       StartWindow window) override {
@@ -140,7 +152,11 @@ public:
         StartWindow window;
     };
     std::vector<Request> opened;
+    std::vector<Request> openedAsDesktopUser;
     std::vector<Start> started;
+    std::function<void()> whileOpening;  // what happens while the shell starts a program (its own message loop)
+    bool elevated = false;       // started "as administrator"
+    std::wstring desktopRefusal;  // why the desktop's shell cannot start a program; empty: it can
     std::wstring wow64Folder = L"C:\\Windows\\SysWOW64";
     std::map<std::wstring, std::wstring> machineEnvironment{
         {L"ProgramFiles", L"C:\\Program Files"},
@@ -179,6 +195,7 @@ public:
     // Letter case does not matter to file names, as on Windows.
     PathKind kindOf(const std::wstring& path) override {
         journal_.push_back("files.kindOf");
+        asked.push_back(path);
         return ordinary.count(Lower(path)) != 0 || hidden.count(Lower(path)) != 0 ? PathKind::File : PathKind::Nothing;
     }
 
@@ -188,6 +205,7 @@ public:
     std::wstring folder = L"C:\\Program Files\\Orvendale";
     std::map<std::wstring, std::string> contents;  // what readFile finds
     std::vector<std::wstring> searched;
+    std::vector<std::wstring> asked;  // what kindOf was asked, in order
 
 private:
     std::set<std::wstring> ordinary;  // plain files, lower case
