@@ -38,7 +38,7 @@ inline double PeakMemoryMiB() {
 class SilentDialogs final : public Dialogs {
 public:
     void showMessage(const std::wstring&, const std::wstring&, unsigned) override {}
-    std::wstring inputBox(const std::wstring&, const std::wstring&) override { return {}; }
+    std::optional<std::wstring> inputBox(const std::wstring&, const std::wstring&) override { return L""; }
 };
 
 // Lets the window paint whatever is pending, as the message loop would between commands.

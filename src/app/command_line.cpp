@@ -31,7 +31,7 @@ std::optional<QuotedProgram> LeadingQuotedProgram(std::wstring_view text) {
     if (text.empty() || text.front() != L'"') return std::nullopt;
     const auto closing = text.find(L'"', 1);
     if (closing == std::wstring_view::npos) return QuotedProgram{WithoutTrailingBlanks(text.substr(1)), {}};
-    return QuotedProgram{text.substr(1, closing - 1), WithoutLeadingBlanks(text.substr(closing + 1))};
+    return QuotedProgram{text.substr(1, closing - 1), WithoutBlanksAround(text.substr(closing + 1))};
 }
 
 std::vector<std::size_t> PrefixEnds(std::wstring_view text) {

@@ -15,7 +15,7 @@ namespace orv {
 bool IsBlank(wchar_t c);
 std::wstring_view WithoutBlanksAround(std::wstring_view text);
 
-// A program in leading double quotes and the arguments after them, without the blanks before them.
+// A program in leading double quotes and the arguments after them, without the blanks around them.
 // An unterminated quote runs to the end of the text.
 struct QuotedProgram {
     std::wstring_view program;

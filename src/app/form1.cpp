@@ -1,6 +1,7 @@
 #include "app/form1.h"
 
 #include <cmath>
+#include <optional>
 
 #include "app/launch_command.h"
 #include "inventory/refresh_list.h"
@@ -67,7 +68,7 @@ void Form1::uninstallTicked() {
     auto& list = ports_.list;
     std::size_t rows = 0;
     trap.step(100, [&] { rows = list.count(); });
-    CommandLauncher launcher(ports_.shell, ports_.files);  // finds the folders and variables once for the batch
+    CommandLauncher launcher(ports_.shell, ports_.files, ports_.registry);  // finds the folders and variables once for the batch
     for (std::size_t row = 1; row <= rows && !windowClosed_; ++row) {
         // A tick that cannot be read is reported and the row is not started: an uninstaller the user
         // may not have ticked must never run.
@@ -75,7 +76,8 @@ void Form1::uninstallTicked() {
         trap.step(102, [&] { ticked = list.checked(row); });
         if (ticked) {
             trap.step(104, [&] {
-                launcher.launch(ports_.window.handle(), list.subItem(row, kUninstallCommandItem), list.source(row));
+                launcher.launch(ports_.window.handle(), list.subItem(row, kUninstallCommandItem), list.source(row),
+                                list.subItem(row, kKeyNameItem));
             });
         }
     }
@@ -132,8 +134,12 @@ void Form1::selectByText(const wchar_t* location, bool containing) {
     if (!command.entered()) return;
     Trap trap(location, ports_.reporter);
     auto& list = ports_.list;
-    std::wstring searchText;
-    trap.step(100, [&] { searchText = ports_.dialogs.inputBox(kInputPrompt, applicationTitle_); });
+    // Cancel leaves every tick as it was. An input box that cannot be shown is reported, and the walk
+    // runs with the empty text, as after any failed step.
+    std::optional<std::wstring> answer = L"";
+    trap.step(100, [&] { answer = ports_.dialogs.inputBox(kInputPrompt, applicationTitle_); });
+    if (!answer) return;
+    const std::wstring& searchText = *answer;
     walkRows(trap, 102, 106, [&](std::size_t row) {
         if (trap.entersBlock(104, [&] { return MatchesSearch(ports_.textCase, list.text(row), searchText) == containing; })) {
             trap.step(106, [&] { list.setChecked(row, true); });

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "app/command_line.h"
+#include "app/windows_installer.h"
 #include "ports/failure.h"
 #include "services/ascii_case.h"
 #include "services/report_text.h"
@@ -37,13 +38,29 @@ void RefuseIfTooLong(const std::wstring& commandText, const std::wstring& text) 
     }
 }
 
-std::wstring WhyNoProgram(std::wstring_view expanded) {
+// An unquoted full path with arguments, of which no part names a program as written. When a part does
+// with ".exe" added ("...\rundll32 args" for "...\rundll32.exe"), that is why: a program starts only by
+// its whole name. (The search asked after the whole text with ".exe", but not after its parts.)
+std::wstring WhyNoUnquotedProgram(std::wstring_view text, const ProgramSearch& search) {
+    for (const auto end : PrefixEnds(text)) {
+        const std::wstring_view named = text.substr(0, end);
+        if (!IsFullPath(named) || !NamesFileAsWritten(named)) continue;
+        const std::wstring program = std::wstring(named) + L".exe";
+        if (search.isFile(search.seenByInstaller(program))) {
+            return L"\"" + ForReport(named) + L"\" names no file, and \"" + ForReport(program) +
+                   L"\" is started only by its whole name";
+        }
+    }
+    return L"no program that it names is there";
+}
+
+std::wstring WhyNoProgram(std::wstring_view expanded, const ProgramSearch& search) {
     const std::wstring_view text = WithoutBlanksAround(expanded);
     if (text.empty()) return L"there is no program in it";
     std::wstring_view named = PlainlyNamedProgram(text);
     if (named.empty()) {
         named = text.substr(0, text.find_first_of(L" \t"));
-        if (IsFullPath(named)) return L"no program that it names is there";
+        if (IsFullPath(named)) return WhyNoUnquotedProgram(text, search);
     }
     const std::wstring quoted = L"\"" + ForReport(named) + L"\"";
     if (!NamesFileAsWritten(named)) return quoted + L" is no file's name as it stands";
@@ -54,7 +71,8 @@ std::wstring WhyNoProgram(std::wstring_view expanded) {
 
 }  // namespace
 
-void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source) {
+void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source,
+                             const std::wstring& keyName) {
     RefuseIfTooLong(commandText, commandText);
     const InstallersView* view = nullptr;
     try {
@@ -62,10 +80,13 @@ void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandTe
     } catch (const Failure& unknown) {
         Refuse(commandText, unknown.description());
     }
-    const std::wstring text = expanded(commandText, *view);
+    // The entry's value is read only for a command of that shape, so that other entries cost nothing.
+    const auto removal = RemovalInsteadOfMaintenance(commandText, keyName);
+    const bool remove = removal && ManagedByWindowsInstaller(registry_, source, keyName);
+    const std::wstring text = expanded(remove ? *removal : commandText, *view);
     RefuseIfTooLong(commandText, text);
     const auto split = SplitCommand(text, view->search);
-    if (!split) Refuse(commandText, WhyNoProgram(text));
+    if (!split) Refuse(commandText, WhyNoProgram(text, view->search));
     const std::wstring folder = FolderOf(split->program);
     if (source == RegistrySource::CurrentUser && runsElevated(commandText)) {
         // Any program of the user can write these entries: they never get the rights that the user gave us.

@@ -18,7 +18,7 @@ namespace orv {
 class CommandLauncher {
 public:
     // Asks the shell nothing yet: what a source needs is gathered at its first command.
-    CommandLauncher(Shell& shell, Files& files) : shell_(shell), files_(files) {}
+    CommandLauncher(Shell& shell, Files& files, Registry& registry) : shell_(shell), files_(files), registry_(registry) {}
 
     // Refuses an over-long command, expands its environment references, finds its program and makes
     // one shell request with the program's folder as working directory. Throws Failure, naming the
@@ -30,7 +30,10 @@ public:
     // Windows sees the 32-bit system folder and "Program Files (x86)". When this program runs as
     // administrator, a per-user entry is started by the desktop's shell with the user's own rights, or
     // refused when the desktop cannot.
-    void launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source);
+    //
+    // A Windows Installer entry (`keyName` its product code) whose command opens the product's
+    // maintenance ("MsiExec.exe /I{code}") is removed by its code instead, as Windows' own list does.
+    void launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source, const std::wstring& keyName);
 
 private:
     // How the installers of one source saw the machine.
@@ -46,6 +49,7 @@ private:
 
     Shell& shell_;
     Files& files_;
+    Registry& registry_;
     std::map<RegistrySource, InstallersView> views_;
     std::optional<bool> elevated_;
 };

@@ -19,24 +19,38 @@ ButtonColours ChooseButtonColours(const ColourScheme& scheme, const std::optiona
     if (scheme.highContrast) {
         // The border in the text colour, so that the button's edge shows on any window colour.
         return {system.buttonFace, system.buttonText, system.buttonFace, system.buttonFace, system.buttonText,
-                std::nullopt};
+                system.buttonText, std::nullopt};
     }
     const Skin none;
     const Skin& buttons = skin ? *skin : none;
     const Colour designedFace = SystemTextUnreadableOnWhite(system) ? system.buttonFace : kWhite;
     const Colour face = buttons.buttonFace.value_or(designedFace);
+    const Colour border = buttons.buttonBorder.value_or(system.buttonShadow);
     return {face,
             buttons.buttonText.value_or(system.buttonText),
             buttons.buttonHot.value_or(face),
             buttons.buttonPressed.value_or(system.buttonFace),
-            buttons.buttonBorder.value_or(system.buttonShadow),
+            border,
+            skin ? border : system.highlight,  // a skin shows the state in its faces
             buttons.buttonFocus};
+}
+
+// A quarter of the way from `from` to `to`.
+Colour QuarterTowards(Colour from, Colour to) {
+    const auto mix = [](unsigned a, unsigned b) { return (3 * a + b) / 4; };
+    return Colour::Rgb(mix(from.red(), to.red()), mix(from.green(), to.green()), mix(from.blue(), to.blue()));
 }
 
 ListColours ChooseListColours(const ColourScheme& scheme, const std::optional<Skin>& skin) {
     const bool skinned = skin && !scheme.highContrast;
-    return {skinned && skin->listBackground ? *skin->listBackground : scheme.system.window,
-            skinned && skin->listText ? *skin->listText : scheme.system.windowText};
+    ListColours colours;
+    colours.back = skinned && skin->listBackground ? *skin->listBackground : scheme.system.window;
+    colours.text = skinned && skin->listText ? *skin->listText : scheme.system.windowText;
+    if (skinned && skin->listBackground) {
+        colours.unfocusedSelection = QuarterTowards(colours.back, colours.text);
+        colours.dark = RelativeLuminance(colours.back) < RelativeLuminance(colours.text);
+    }
+    return colours;
 }
 
 // The system's button colours whenever the designed look cannot be trusted (high contrast, or a

@@ -24,6 +24,7 @@ struct SystemColours {
     Colour buttonShadow = Colour::Rgb(160, 160, 160);
     Colour window = kWhite;
     Colour windowText = kBlack;
+    Colour highlight = Colour::Rgb(0, 120, 215);  // a selection's background, and a hot control's mark
 };
 
 struct ColourScheme {
@@ -37,12 +38,19 @@ struct ButtonColours {
     Colour hot = kWhite;      // the face under the pointer
     Colour pressed = kWhite;  // the face while pressed
     Colour border = kBlack;
+    // The border under the pointer and while pressed, drawn twice as thick when it differs from `border`:
+    // the designed look keeps its white face and shows the state in its edge.
+    Colour activeBorder = kBlack;
     std::optional<Colour> focus;  // a solid focus frame; empty: the system's dotted focus rectangle
 };
 
 struct ListColours {
     Colour back = kWhite;
     Colour text = kBlack;
+    // A skin's: the selection while the list has no focus, which the list would draw in the system's
+    // button face, a bright bar on a dark skin; empty: the list's own.
+    std::optional<Colour> unfocusedSelection;
+    bool dark = false;  // light text on a dark background: dark scroll bars, where Windows has them
 };
 
 struct HeaderColours {

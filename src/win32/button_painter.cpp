@@ -29,8 +29,15 @@ void PaintButton(HDC dc, const RECT& area, const ButtonLook& look) {
     const Colour face = look.pressed ? colours.pressed : look.hot ? colours.hot : colours.face;
     UniqueHbrush faceBrush(CreateSolidBrush(ToColorRef(face)));
     FillRect(dc, &area, faceBrush.get());
-    UniqueHbrush borderBrush(CreateSolidBrush(ToColorRef(colours.border)));
+    // Under the pointer and while pressed, the border in its active colour, twice as thick.
+    const bool active = (look.pressed || look.hot) && colours.activeBorder != colours.border;
+    UniqueHbrush borderBrush(CreateSolidBrush(ToColorRef(active ? colours.activeBorder : colours.border)));
     FrameRect(dc, &area, borderBrush.get());
+    if (active) {
+        RECT inner = area;
+        InflateRect(&inner, -1, -1);
+        FrameRect(dc, &inner, borderBrush.get());
+    }
 
     RECT textArea = area;
     if (look.pressed) OffsetRect(&textArea, 1, 1);

@@ -126,7 +126,7 @@ void WindowsDialogs::showMessage(const std::wstring& text, const std::wstring& t
     }
 }
 
-std::wstring WindowsDialogs::inputBox(const std::wstring& prompt, const std::wstring& title) {
+std::optional<std::wstring> WindowsDialogs::inputBox(const std::wstring& prompt, const std::wstring& title) {
     DialogTemplate layout(DS_MODALFRAME | DS_CENTER | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU, 250, 80,
                           L"MS Shell Dlg", 8);
     layout.addItem(SS_LEFT | SS_NOPREFIX, 7, 7, 176, 44, kPromptId, kStaticAtom, L"");
@@ -139,7 +139,8 @@ std::wstring WindowsDialogs::inputBox(const std::wstring& prompt, const std::wst
     if (result == -1) {
         ThrowLastError(L"Could not show the input box");
     }
-    return result == IDOK ? state.answer : std::wstring();
+    if (result != IDOK) return std::nullopt;
+    return state.answer;
 }
 
 }  // namespace orv::win32

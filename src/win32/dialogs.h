@@ -15,7 +15,7 @@ public:
     void setOwner(HWND owner) { owner_ = owner; }
 
     void showMessage(const std::wstring& text, const std::wstring& title, unsigned style) override;
-    std::wstring inputBox(const std::wstring& prompt, const std::wstring& title) override;
+    std::optional<std::wstring> inputBox(const std::wstring& prompt, const std::wstring& title) override;
 
 private:
     HWND owner_ = nullptr;

@@ -1,5 +1,7 @@
 #include "win32/list_view.h"
 
+#include <uxtheme.h>  // SetWindowTheme's type; the DLL itself is loaded from the system folder
+
 #include <algorithm>
 #include <utility>
 
@@ -7,6 +9,7 @@
 #include "ports/failure.h"
 #include "win32/colour_ref.h"
 #include "win32/list_state_images.h"
+#include "win32/system_library.h"
 
 namespace orv::win32 {
 namespace {
@@ -17,6 +20,14 @@ constexpr int kNewColumnTwips = 1440;
 
 [[noreturn]] void Refused(const wchar_t* operation) {
     throw Failure(std::wstring(L"The program list refused to ") + operation);
+}
+
+// Dark scroll bars for a list of light text on a dark background, where Windows draws them (Windows 10
+// 1809 and later know the theme; others keep their own); uxtheme.dll only once a list asks.
+void UseDarkScrollBars(HWND list, bool dark) {
+    static const SystemLibrary uxtheme(L"uxtheme.dll");
+    auto* const setTheme = uxtheme.find<decltype(SetWindowTheme)>("SetWindowTheme");
+    if (setTheme != nullptr) setTheme(list, dark ? L"DarkMode_Explorer" : nullptr, nullptr);
 }
 
 }  // namespace
@@ -111,6 +122,11 @@ void ListViewProgramList::setColours(const ListColours& colours, std::optional<H
     ListView_SetTextBkColor(list_, ToColorRef(colours.back));
     ListView_SetTextColor(list_, ToColorRef(colours.text));
     headerPainter_.setColours(header);
+    colours_ = colours;
+    if (colours.dark != darkTheme_) {
+        darkTheme_ = colours.dark;
+        UseDarkScrollBars(list_, darkTheme_);
+    }
 }
 
 std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
@@ -120,6 +136,8 @@ std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
         return 0;
     case LVN_ODFINDITEMW:
         return find(reinterpret_cast<NMLVFINDITEMW&>(header));
+    case NM_CUSTOMDRAW:
+        return paintRow(reinterpret_cast<NMLVCUSTOMDRAW&>(header));
     default:
         return std::nullopt;
     }
@@ -152,6 +170,26 @@ void ListViewProgramList::answerDisplayInfo(NMLVDISPINFOW& request) const {
         item.state = (item.state & ~LVIS_STATEIMAGEMASK) | CheckBoxState(rows.checked(row));
         item.stateMask |= LVIS_STATEIMAGEMASK;
     }
+}
+
+// Without the focus the list draws its selection in the system's button face, a bright bar on a dark
+// skin: a skin's list draws it in its own colours instead.
+LRESULT ListViewProgramList::paintRow(NMLVCUSTOMDRAW& draw) const {
+    if (!colours_.unfocusedSelection) return CDRF_DODEFAULT;
+    if (draw.nmcd.dwDrawStage == CDDS_PREPAINT) return CDRF_NOTIFYITEMDRAW;
+    if (draw.nmcd.dwDrawStage != CDDS_ITEMPREPAINT || GetFocus() == list_) return CDRF_DODEFAULT;
+    const auto index = static_cast<int>(draw.nmcd.dwItemSpec);
+    if (ListView_GetItemState(list_, index, LVIS_SELECTED) == 0) return CDRF_DODEFAULT;
+    draw.nmcd.uItemState &= ~static_cast<UINT>(CDIS_SELECTED);
+    draw.clrText = ToColorRef(colours_.text);
+    draw.clrTextBk = ToColorRef(*colours_.unfocusedSelection);
+    return CDRF_NEWFONT;
+}
+
+std::wstring ListViewProgramList::rowAsText(std::size_t index) const {
+    constexpr int kUninstallCommand = 1;  // the sub-item that holds the command as read
+    const std::size_t row = index + 1;
+    return std::wstring(rows_.text(row)) + L"\t" + std::wstring(rows_.subItem(row, kUninstallCommand));
 }
 
 // Typing in the list: the control gathers the letters typed in quick succession and asks where they

@@ -17,8 +17,10 @@
 #include "ports/collation.h"
 #include "ports/program_list.h"
 #include "ports/text_case.h"
+#include "win32/column_divider.h"
 #include "win32/header_painter.h"
 #include "win32/list_check_boxes.h"
+#include "win32/list_clipboard.h"
 
 namespace orv::win32 {
 
@@ -61,6 +63,10 @@ private:
     // Fills in the text and check box of a row that the control is about to show (LVN_GETDISPINFO).
     void answerDisplayInfo(NMLVDISPINFOW& request) const;
     LRESULT find(const NMLVFINDITEMW& request);
+    // Draws a skin's selection while the list has no focus (NM_CUSTOMDRAW).
+    LRESULT paintRow(NMLVCUSTOMDRAW& draw) const;
+    // A row as the clipboard takes it: its name, a tab, and its uninstall command as read.
+    [[nodiscard]] std::wstring rowAsText(std::size_t index) const;
 
     HWND list_;
     std::function<int(int)> twipsToPixels_;
@@ -71,8 +77,12 @@ private:
     ProgramRows shownRows_;
     bool showingOldRows_ = false;
     bool suspended_ = false;
+    ListColours colours_;
+    bool darkTheme_ = false;
     ListCheckBoxes checkBoxes_{list_, *this};
     HeaderPainter headerPainter_{list_};
+    FirstColumnDivider divider_{list_};
+    ListClipboard clipboard_{list_, [this](std::size_t index) { return rowAsText(index); }};
 };
 
 }  // namespace orv::win32

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include "controls/window_placement.h"
 #include "ports/failure.h"
 #include "win32/system_error.h"
 #include "win32/window_resources.h"
@@ -119,12 +120,15 @@ void MainWindowFrame::layout() {
 void MainWindowFrame::showCentred(int showCommand) {
     RECT frame{};
     GetWindowRect(hwnd(), &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    SetWindowPos(hwnd(), nullptr, (screenWidth - width) / 2, (screenHeight - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (!GetMonitorInfoW(MonitorFromWindow(hwnd(), MONITOR_DEFAULTTOPRIMARY), &monitor)) {
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    }
+    const RECT& work = monitor.rcWork;
+    const Area placed = CentredOn({work.left, work.top, work.right, work.bottom}, frame.right - frame.left,
+                                  frame.bottom - frame.top);
+    SetWindowPos(hwnd(), nullptr, placed.left, placed.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(hwnd(), showCommand);
     UpdateWindow(hwnd());
     SetFocus(list_);

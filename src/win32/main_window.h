@@ -43,7 +43,7 @@ public:
     void create(HINSTANCE instance, TextCase& textCase, Collation& collation);
     // From now on the buttons and the pointer's moves run the form's procedures.
     void connect(Form1& form);
-    // Shows it centred on the screen with the focus on the list.
+    // Shows it centred on the work area of its monitor with the focus on the list.
     void showCentred(int showCommand);
 
     // Draws the window and its controls in the skin's colours (set aside while high contrast is on).

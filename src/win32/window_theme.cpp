@@ -11,7 +11,7 @@ void WindowTheme::sample() {
                            (highContrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
     scheme_.system = {FromColorRef(GetSysColor(COLOR_BTNFACE)), FromColorRef(GetSysColor(COLOR_BTNTEXT)),
                       FromColorRef(GetSysColor(COLOR_BTNSHADOW)), FromColorRef(GetSysColor(COLOR_WINDOW)),
-                      FromColorRef(GetSysColor(COLOR_WINDOWTEXT))};
+                      FromColorRef(GetSysColor(COLOR_WINDOWTEXT)), FromColorRef(GetSysColor(COLOR_HIGHLIGHT))};
 }
 
 HBRUSH WindowTheme::background() {

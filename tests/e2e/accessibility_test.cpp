@@ -13,6 +13,7 @@
 #include "accessible_client.h"
 #include "driver.h"
 #include "registry_seed.h"
+#include "screen.h"
 #include "win32/accessible_button.h"
 #include "win32/form_layout.h"
 #include "win32/handles.h"
@@ -81,6 +82,35 @@ TEST_F(KeyboardE2e, SpaceTicksAndUnticksEveryRowOfASelectionAndSaysSo) {
     }));
     program.pressKeyInList(VK_SPACE);
     EXPECT_TRUE(WaitUntil([&] { return ticks(program) == std::vector<bool>(5, false); }, 10s));
+}
+
+// Ctrl+A selects every row, and Ctrl+C puts them on the clipboard in list order, each a line: the name,
+// a tab and the uninstall command as read.
+TEST_F(KeyboardE2e, CtrlAThenCtrlCCopiesEveryRowsNameAndCommand) {
+    ProgramUnderTest program;
+    ASSERT_NE(program.mainWindow(), nullptr);
+    const RECT label = program.rowLabelRect(program.rows().at(0).index);
+    POINT at{(label.left + label.right) / 2, (label.top + label.bottom) / 2};
+    ClientToScreen(program.list(), &at);
+    DoubleClickWithTheMouse(at);  // the list takes the focus, and the keyboard with it
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    PressTogether({VK_CONTROL, 'A'});
+    EXPECT_TRUE(WaitUntil([&] { return program.selectedRows() == std::vector<int>{0, 1, 2, 3, 4}; }, 10s));
+    PressTogether({VK_CONTROL, 'C'});
+    std::optional<std::wstring> copied;
+    EXPECT_TRUE(WaitUntil([&] { return (copied = ClipboardText()).has_value(); }, 10s));
+    std::size_t from = 0;
+    for (const auto* name : {L"Alpha Tool", L"Bravo Editor", L"Charlie Player", L"Chess Club", L"Delta Sync"}) {
+        const std::wstring line = L"\r\n" + std::wstring(kFirstWord) + name + L"\tC:\\un.exe\r\n";
+        const auto found = (L"\r\n" + copied.value_or(L"")).find(line, from);
+        EXPECT_NE(found, std::wstring::npos) << name;
+        from = found == std::wstring::npos ? from : found + 2;
+    }
+    EXPECT_EQ(ticks(program), std::vector<bool>(5, false));  // nothing else changed
+    EXPECT_TRUE(program.dialogs().empty());
 }
 
 TEST(AssistiveTechnologyE2e, EveryButtonIsAPushButtonNamedByItsCaptionThatTakesTheFocus) {

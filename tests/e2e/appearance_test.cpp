@@ -35,6 +35,13 @@ TEST_F(AppearanceE2e, WithoutASkinTheWindowAndButtonsAreWhite) {
     EXPECT_TRUE(program.dialogs().empty());
     EXPECT_EQ(ColourOfWindowAt(program.mainWindow(), 3, 3), RGB(255, 255, 255));
     EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(255, 255, 255));
+    // Under the pointer a button keeps its white face and shows it in its edge, in the system's
+    // highlight colour, as Windows' own buttons show it.
+    const COLORREF edge = ColourInside(program.control(L"Help"), 1);
+    CursorAt(program.control(L"Help"));
+    EXPECT_TRUE(WaitUntil([&] { return ColourInside(program.control(L"Help"), 1) == GetSysColor(COLOR_HIGHLIGHT); }, 5s))
+        << std::hex << edge;
+    EXPECT_EQ(ColourInside(program.control(L"Help")), RGB(255, 255, 255));
 }
 
 // The skins that come with the program, and the colours they give the window, a button's face and

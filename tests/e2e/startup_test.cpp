@@ -1,6 +1,9 @@
 // Start-up, help, refresh, close and layout of the real program.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <algorithm>
 #include <optional>
 
@@ -92,6 +95,37 @@ TEST_F(MainWindowE2e, ClosingEndsTheProcessWithoutAPrompt) {
     ASSERT_NE(program.mainWindow(), nullptr);
     program.close();
     EXPECT_TRUE(program.waitForExit(10s));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
+// The list's tooltip says to drag the divider at the right of "Add Or Remove Programs" to read long
+// names: with the real mouse, grabbed on either side of it, that widens the names, a double-click fits
+// them to the longest, and the three hidden columns, whose dividers lie on the same spot, stay hidden.
+TEST_F(MainWindowE2e, TheDividerWidensTheNamesAndNeverOpensAHiddenColumn) {
+    entries.add(L"long", L"Orvendale " + std::wstring(90, L'W') + L" Suite", L"C:\\un.exe");
+    ProgramUnderTest program;
+    SettleAndPaint(program);
+    const auto widths = [&] {
+        std::vector<int> result;
+        for (const auto& column : program.columns()) result.push_back(column.widthPixels);
+        return result;
+    };
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(program.list(), LVM_GETHEADER, 0, 0));
+    RECT headerRect{};
+    GetWindowRect(header, &headerRect);
+    const int start = widths().at(0);
+    const LONG y = (headerRect.top + headerRect.bottom) / 2;
+    const auto divider = [&] { return headerRect.left + widths().at(0); };
+    for (const int grab : {3, -3}) {
+        const int before = widths().at(0);
+        DragWithTheMouse({divider() + grab, y}, {divider() + grab + 20, y});  // still inside the list
+        EXPECT_TRUE(WaitUntil([&] { return widths().at(0) >= before + 16; }, 5s)) << "grabbed at " << grab;
+        EXPECT_EQ(widths(), (std::vector<int>{widths().at(0), 0, 0, 0}));
+    }
+    EXPECT_GT(widths().at(0), start);
+    DoubleClickWithTheMouse({divider() + 2, y});
+    EXPECT_TRUE(WaitUntil([&] { return widths().at(0) > start + 300; }, 5s));  // the long name, whole
+    EXPECT_EQ(widths(), (std::vector<int>{widths().at(0), 0, 0, 0}));
     EXPECT_TRUE(program.dialogs().empty());
 }
 

@@ -81,6 +81,31 @@ TEST(UninstallE2e, TickedEntriesOfRealInstallersAreRemovedAndTheOthersStay) {
     EXPECT_TRUE(program.dialogs().empty());
 }
 
+// Windows Installer writes "MsiExec.exe /I{product code}" for many products, which opens the maintenance
+// of the product (or repairs it) when started as written: the product is removed, as Windows' own list
+// removes it.
+TEST(UninstallE2e, AWindowsInstallerEntryWrittenWithSlashIIsRemoved) {
+    SeededUninstallEntries entries;
+    const std::wstring package = ExecutableFolder() + L"\\installers\\sample.msi";
+    if (GetFileAttributesW(package.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "wixl, which builds the package, is missing";
+    const std::wstring code = L"{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}";
+    entries.adopt(code, RegistrySource::Machine64);
+    ASSERT_TRUE(RunAndWait(L"msiexec.exe /i \"" + package + L"\" /qn", 30s));
+    ASSERT_TRUE(EntryExists(code));
+    entries.setString(code, L"UninstallString", L"MsiExec.exe /I" + code, REG_EXPAND_SZ, RegistrySource::Machine64);
+    const DWORD managed = 1;
+    entries.setRaw(code, L"WindowsInstaller", REG_DWORD, &managed, sizeof(managed), RegistrySource::Machine64);
+
+    ProgramUnderTest program;
+    const int row = program.rowNamed(L"Orvendale Sample Package");
+    ASSERT_GE(row, 0);
+    EXPECT_EQ(program.rows().at(static_cast<std::size_t>(row)).uninstall, L"MsiExec.exe /I" + code);  // as read
+    program.clickCheckBox(row);
+    program.clickAndWait(kUninstall);
+    EXPECT_TRUE(WaitUntil([&] { return !EntryExists(code) && !InProgramFiles(L"Orvendale Sample Package"); }, 60s));
+    EXPECT_TRUE(program.dialogs().empty());
+}
+
 TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
     SeededUninstallEntries entries;
     wchar_t temp[MAX_PATH] = {};

@@ -45,7 +45,61 @@ std::vector<DWORD> Drawn(HDC dc, const std::wstring& text) {
     return {static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 120 * 20};
 }
 
+void SendMouse(DWORD flags, POINT at = {}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
+    input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
+    SendInput(1, &input, sizeof(input));
+    Sleep(30);
+}
+
 }  // namespace
+
+void DragWithTheMouse(POINT from, POINT to) {
+    SendMouse(MOUSEEVENTF_MOVE, from);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, from);
+    constexpr int kSteps = 8;
+    for (int step = 1; step <= kSteps; ++step) {
+        SendMouse(MOUSEEVENTF_MOVE, {from.x + (to.x - from.x) * step / kSteps, from.y + (to.y - from.y) * step / kSteps});
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP, to);
+}
+
+void DoubleClickWithTheMouse(POINT at) {
+    SendMouse(MOUSEEVENTF_MOVE, at);
+    for (int click = 0; click < 2; ++click) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN, at);
+        SendMouse(MOUSEEVENTF_LEFTUP, at);
+    }
+}
+
+void PressTogether(const std::vector<WORD>& keys) {
+    const auto send = [](WORD key, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        input.ki.dwFlags = flags;
+        SendInput(1, &input, sizeof(input));
+        Sleep(30);
+    };
+    for (const WORD key : keys) send(key, 0);
+    for (auto key = keys.rbegin(); key != keys.rend(); ++key) send(*key, KEYEVENTF_KEYUP);
+}
+
+std::optional<std::wstring> ClipboardText() {
+    if (!OpenClipboard(nullptr)) return std::nullopt;
+    std::optional<std::wstring> text;
+    if (const HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = chars;
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
 
 COLORREF PaintedPixel(HWND window, int x, int y) {
     const HDC dc = GetDC(window);
@@ -170,6 +224,8 @@ void ScreenDpi::set(DWORD dpi) {
 }
 
 void SettleAndPaint(ProgramUnderTest& program) {
+    // The pointer away from the window: a button under it shows its hover state.
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     program.waitIdle();
     RedrawWindow(program.mainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     program.waitIdle();

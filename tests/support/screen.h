@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,15 @@ private:
 // program's cursors with each other: over the list it always shows its arrow.
 HCURSOR CursorAt(HWND window, int x = 20, int y = -1);
 
+// Mouse input as a person gives it, at points of the screen: the left button pressed at `from`, the
+// pointer moved in steps to `to` with it held, and let go there; or two clicks in quick succession.
+void DragWithTheMouse(POINT from, POINT to);
+void DoubleClickWithTheMouse(POINT at);
+// Keys pressed together on the keyboard, as a person presses Ctrl and C: down in order, up in reverse.
+void PressTogether(const std::vector<WORD>& keys);
+// The text on the clipboard, or nothing.
+std::optional<std::wstring> ClipboardText();
+
 // Sets the display's DPI for programs started while it lives: in a Wine prefix, which reads it when a
 // program starts. A Windows machine's DPI is its user's, and changes only at the next sign-in.
 class ScreenDpi {
@@ -71,8 +81,8 @@ private:
     static void set(DWORD dpi);
 };
 
-// Waits until the program has handled what it was sent, has it paint everything, and gives the
-// display a moment to show it.
+// Moves the pointer off the window, waits until the program has handled what it was sent, has it paint
+// everything, and gives the display a moment to show it.
 void SettleAndPaint(ProgramUnderTest& program);
 
 // Why two names may draw alike, for a failure message: the face that the list's font comes to, and

@@ -9,6 +9,7 @@
 #include "controls/colour_scheme.h"
 #include "controls/program_rows.h"
 #include "controls/type_ahead.h"
+#include "controls/window_placement.h"
 #include "fakes/fake_text_case.h"
 #include "ports/failure.h"
 
@@ -125,6 +126,16 @@ TEST_P(TypeAhead, FindsTheRowAsAWindowsListDoes) {
 
 INSTANTIATE_TEST_SUITE_P(Letters, TypeAhead, ::testing::ValuesIn(kTyped));
 
+// The window centred on the work area of its monitor; one taller or wider than the area keeps its
+// caption and left edge inside it (192 DPI: 1078 x 1007 pixels above a task bar of 48 on 1080 lines).
+TEST(WindowPlacement, CentredOnTheWorkAreaWithTheCaptionInsideIt) {
+    const Area screen{0, 0, 1920, 1032};
+    EXPECT_EQ(CentredOn(screen, 552, 518), (Area{684, 257, 1236, 775}));
+    EXPECT_EQ(CentredOn(screen, 1078, 1007), (Area{421, 12, 1499, 1019}));
+    EXPECT_EQ(CentredOn({0, 0, 1024, 600}, 1078, 1007), (Area{0, 0, 1078, 1007}));
+    EXPECT_EQ(CentredOn({1920, 40, 3840, 1080}, 552, 518), (Area{2604, 301, 3156, 819}));  // a second monitor, bar on top
+}
+
 TEST(Contrast, FollowsWcag2) {
     EXPECT_NEAR(ContrastRatio(kBlack, kWhite), 21.0, 1e-9);
     EXPECT_NEAR(ContrastRatio(kWhite, kWhite), 1.0, 1e-9);
@@ -180,6 +191,9 @@ TEST_P(ColourChoice, WhiteFacesOnlyWhileTheSystemTextReadsOnThemAndSystemColours
     EXPECT_EQ(buttons.pressed, c.pressed);
     EXPECT_EQ(buttons.border, c.border);
     EXPECT_EQ(buttons.hot, c.skinned && !c.scheme.highContrast ? *kSkin.buttonHot : c.face);
+    // The designed look shows the pointer and the press in its border; a skin in its faces.
+    EXPECT_EQ(buttons.activeBorder, c.skinned || c.scheme.highContrast ? c.border : c.scheme.system.highlight);
+    EXPECT_EQ(colours.list.unfocusedSelection.has_value(), c.skinned && !c.scheme.highContrast);
     EXPECT_EQ(buttons.focus, c.skinned && !c.scheme.highContrast ? kSkin.buttonFocus : std::nullopt);
     EXPECT_EQ(colours.header ? std::optional<Colour>(colours.header->face) : std::nullopt, c.headerFace);
     if (colours.header && !c.skinned) {
@@ -187,6 +201,22 @@ TEST_P(ColourChoice, WhiteFacesOnlyWhileTheSystemTextReadsOnThemAndSystemColours
     }
     EXPECT_EQ(colours.background, c.background);
     EXPECT_EQ(colours.list.back, c.listBack);
+}
+
+// A skin's list draws its selection in its own colours when it loses the focus, and one with light text
+// on a dark background asks for dark scroll bars.
+TEST(ColourChoice, ASkinsListKeepsItsColoursUnfocusedAndADarkOneHasDarkScrollBars) {
+    Skin dark;
+    dark.listBackground = Colour::Rgb(0x29, 0x2A, 0x2D);
+    dark.listText = Colour::Rgb(0xE8, 0xEA, 0xED);
+    const ListColours list = ChooseWindowColours({}, kWhite, dark).list;
+    EXPECT_EQ(list.unfocusedSelection, Colour::Rgb(0x58, 0x5A, 0x5D));  // a quarter of the way to the text
+    EXPECT_TRUE(list.dark);
+    Skin light;
+    light.listBackground = kWhite;
+    light.listText = Colour::Rgb(0x20, 0x20, 0x20);
+    EXPECT_FALSE(ChooseWindowColours({}, kWhite, light).list.dark);
+    EXPECT_FALSE(ChooseWindowColours({}, kWhite, std::nullopt).list.unfocusedSelection.has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, ColourChoice, ::testing::ValuesIn(kSchemes),

@@ -22,7 +22,7 @@ protected:
 
 // What each filter ticks of Photo Editor 2 (ticked), Zip Tool and Photo Viewer: it only adds ticks,
 // ignores case, takes the text as typed (blanks and all), searches only the names, and an empty
-// answer (Cancel too) is contained in every name.
+// answer is contained in every name. Cancel (null) changes nothing.
 struct Filter {
     const wchar_t* answer;
     bool containing;
@@ -32,13 +32,14 @@ struct Filter {
 const Filter kFilters[] = {
     {L"PHOTO", true, {true, false, true}},  {L"photo", false, {true, true, false}}, {L"", true, {true, true, true}},
     {L"", false, {true, false, false}},     {L" photo", true, {true, false, false}}, {L"zip-un", true, {true, false, false}},
+    {nullptr, true, {true, false, false}},  {nullptr, false, {true, false, false}},
 };
 
 TEST_F(SelectionTest, FiltersTickWhatTheirTextSays) {
     for (const auto& filter : kFilters) {
         list.rows.clear();
         SetUp();
-        dialogs.answer = filter.answer;
+        dialogs.answer = filter.answer != nullptr ? std::optional<std::wstring>(filter.answer) : std::nullopt;
         filter.containing ? form.tickContaining() : form.tickNotContaining();
         EXPECT_EQ(ticks(), filter.ticks) << filter.answer << (filter.containing ? " containing" : " not containing");
     }

@@ -1,5 +1,6 @@
 // Starting the uninstallers of the ticked rows, and how a command line becomes one shell request.
 #include "app/launch_command.h"
+#include "fakes/fake_registry.h"
 #include "form1_fixture.h"
 #include "services/locations.h"
 
@@ -112,7 +113,13 @@ struct CommandShape {
     const wchar_t* program;    // null: not started, and the report says...
     const wchar_t* arguments;  // ...this, where the program is null
     RegistrySource source = RegistrySource::Machine64;
+    const wchar_t* keyName = L"k";
 };
+
+// Windows Installer manages the first product; the second's entry does not say so.
+constexpr wchar_t kProduct[] = L"{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}";
+constexpr wchar_t kUnmanagedProduct[] = L"{0A9B8C7D-6E5F-4A3B-2C1D-0E9F8A7B6C5D}";
+constexpr auto k64Bit = RegistrySource::Machine64;
 
 constexpr auto k32Bit = RegistrySource::Machine32;
 constexpr auto kUser = RegistrySource::CurrentUser;
@@ -124,6 +131,7 @@ const CommandShape kCommandShapes[] = {
     {L"\"C:\\a b\\u.exe\"/x", L"C:\\a b\\u.exe", L"/x"},
     {L"\"C:\\Program Files\\Foo\\unins000.exe  ", L"C:\\Program Files\\Foo\\unins000.exe", L""},
     {L"   \"C:\\a b\\u.exe\"   /q", L"C:\\a b\\u.exe", L"/q"},
+    {L"\"C:\\a b\\u.exe\"\t/S  \t", L"C:\\a b\\u.exe", L"/S"},
     {L"\"C:\\Program Files\\Foo\\unins000\" /S", L"C:\\Program Files\\Foo\\unins000.exe", L"/S"},
     {L"\"C:\\Program Files\\Gone\\un.exe\" /S", nullptr, L"the uninstaller \"C:\\Program Files\\Gone\\un.exe\" is not there"},
     // Unquoted with blanks: the whole text, then the longest prefix, whatever shorter files exist.
@@ -135,7 +143,8 @@ const CommandShape kCommandShapes[] = {
      L"/entry=Foo Bar"},
     // A shorter prefix counts only as written, and only for an ".exe": other files open through their
     // association, so a planted "D:\Games\Star" or "C:\Tools\remove" must not run.
-    {L"C:\\Program Files\\Acc Tool\\acc touch\t/S /Q", nullptr, L"no program that it names is there"},
+    {L"C:\\Program Files\\Acc Tool\\acc touch\t/S /Q", nullptr,
+     L"\"C:\\Program Files\\Acc Tool\\acc touch\" names no file, and \"C:\\Program Files\\Acc Tool\\acc touch.exe\" is started"},
     {L"D:\\Games\\Star Run\\UNINS000.EXE /S", nullptr, L"the uninstaller \"D:\\Games\\Star Run\\UNINS000.EXE\" is not there"},
     {L"D:\\Apps\\Missing Tool\\un.exe /x", nullptr, L"the uninstaller \"D:\\Apps\\Missing Tool\\un.exe\" is not there"},
     {L"C:\\Tools\\remove now", nullptr, L"no program that it names is there"},
@@ -151,7 +160,25 @@ const CommandShape kCommandShapes[] = {
     {L"MsiExec.exe /X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}", L"C:\\Windows\\system32\\MsiExec.exe",
      L"/X{ABCDEFAB-CDEF-ABCD-EFAB-CDEFABCDEFAB}"},
     {L"\"MsiExec.exe\" /x {A}", L"C:\\Windows\\system32\\MsiExec.exe", L"/x {A}"},
+    // A product of Windows Installer written to open its maintenance is removed by its code; any other
+    // shape, or an entry that does not say Windows Installer manages it, starts as written.
+    {L"MsiExec.exe /I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/X{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", k64Bit, kProduct},
+    {L" msiexec\t/i {6a1c2e3f-4b5d-4e6f-8a9b-0c1d2e3f4a5b} ", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/X{6a1c2e3f-4b5d-4e6f-8a9b-0c1d2e3f4a5b}", k64Bit, kProduct},
+    {L"MsiExec.exe /I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B} /qn", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B} /qn", k64Bit, kProduct},
+    {L"MsiExec.exe /I{0A9B8C7D-6E5F-4A3B-2C1D-0E9F8A7B6C5D}", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/I{0A9B8C7D-6E5F-4A3B-2C1D-0E9F8A7B6C5D}", k64Bit, kUnmanagedProduct},
+    {L"MsiExec.exe /I{0A9B8C7D-6E5F-4A3B-2C1D-0E9F8A7B6C5D}", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/I{0A9B8C7D-6E5F-4A3B-2C1D-0E9F8A7B6C5D}", k64Bit, kProduct},
+    {L"MsiExec.exe /I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", kUser, kProduct},
+    {L"MsiExec /I{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", L"C:\\Windows\\system32\\MsiExec.exe",
+     L"/X{6A1C2E3F-4B5D-4E6F-8A9B-0C1D2E3F4A5B}", k64Bit, kProduct},
     {L"rundll32.exe x.dll,Entry args", L"C:\\Windows\\system32\\rundll32.exe", L"x.dll,Entry args"},
+    {L"%SystemRoot%\\System32\\rundll32 \"C:\\a b\\x.dll\",Uninstall", nullptr,
+     L"\"C:\\Windows\\System32\\rundll32\" names no file, and \"C:\\Windows\\System32\\rundll32.exe\" is started only by its whole name"},
     {L"cmd /c del \"C:\\x y\\z\"", L"C:\\Windows\\system32\\cmd.exe", L"/c del \"C:\\x y\\z\""},
     {L"notepad C:\\readme.txt", L"C:\\Windows\\notepad.exe", L"C:\\readme.txt"},
     {L"pwsh -File C:\\u.ps1", L"C:\\Program Files\\PowerShell\\7\\pwsh.exe", L"-File C:\\u.ps1"},
@@ -208,6 +235,8 @@ protected:
               L"C:\\tool\\helper.exe:evil.exe"}) {
             files.addFile(file);
         }
+        registry.addEntry(RegistrySource::Machine64, kProduct).values[L"WindowsInstaller"] = {kRegDword, {1, 0}};
+        registry.addEntry(RegistrySource::Machine64, kUnmanagedProduct).values[L"WindowsInstaller"] = {kRegDword, {0, 0}};
         shell.userEnvironment[L"SystemRoot"] = L"C:\\Users\\me";
         shell.userEnvironment[L"Path"] += L";C:\\Users\\me\\bin";
     }
@@ -215,14 +244,15 @@ protected:
     testing::FaultPlan faults;
     testing::FakeShell shell{journal, faults};
     testing::FakeFiles files{journal, faults};
-    CommandLauncher launcher{shell, files};
+    testing::FakeRegistry registry;
+    CommandLauncher launcher{shell, files, registry};
 };
 
 TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
     const auto& shape = GetParam();
     if (shape.program == nullptr) {
         try {
-            launcher.launch(0x1234, shape.command, shape.source);
+            launcher.launch(0x1234, shape.command, shape.source, shape.keyName);
             ADD_FAILURE() << "started";
         } catch (const Failure& report) {
             const std::wstring& description = report.description();
@@ -236,7 +266,8 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
         EXPECT_TRUE(shell.opened.empty());
         return;
     }
-    launcher.launch(0x1234, shape.command, shape.source);
+    launcher.launch(0x1234, shape.command, shape.source, shape.keyName);
+    if (std::wstring_view(shape.keyName) == L"k") EXPECT_TRUE(registry.opened.empty());  // only product codes cost a read
     ASSERT_EQ(shell.opened.size(), 1u);
     const std::wstring program = shape.program;
     EXPECT_EQ(shell.opened[0].program, program);
@@ -251,8 +282,8 @@ INSTANTIATE_TEST_SUITE_P(Installers, CommandShapes, ::testing::ValuesIn(kCommand
 // or, where the desktop cannot, it is reported. The machine's entries start as ever.
 TEST_F(CommandShapes, RunAsAdministratorPerUserEntriesStartWithTheDesktopUsersRightsOrNotAtAll) {
     shell.elevated = true;
-    launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser);
-    launcher.launch(0, L"\"C:\\a b\\u.exe\" /M", RegistrySource::Machine64);
+    launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser, L"");
+    launcher.launch(0, L"\"C:\\a b\\u.exe\" /M", RegistrySource::Machine64, L"");
     ASSERT_EQ(shell.openedAsDesktopUser.size(), 1u);
     EXPECT_EQ(shell.openedAsDesktopUser[0].program, L"C:\\a b\\u.exe");
     EXPECT_EQ(shell.openedAsDesktopUser[0].arguments, L"/S");
@@ -262,7 +293,7 @@ TEST_F(CommandShapes, RunAsAdministratorPerUserEntriesStartWithTheDesktopUsersRi
 
     shell.desktopRefusal = L"there is no desktop shell";
     try {
-        launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser);
+        launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser, L"");
         ADD_FAILURE() << "started";
     } catch (const Failure& report) {
         EXPECT_NE(report.description().find(L"runs as administrator"), std::wstring::npos) << report.description();
@@ -280,7 +311,7 @@ TEST_F(CommandShapes, EachPlaceIsAskedAfterOnce) {
     };
     for (const auto& [command, places] : asked) {
         files.asked.clear();
-        EXPECT_THROW(launcher.launch(0, command, RegistrySource::Machine64), Failure);
+        EXPECT_THROW(launcher.launch(0, command, RegistrySource::Machine64, L""), Failure);
         EXPECT_EQ(files.asked, places) << command;
     }
 }
@@ -288,8 +319,8 @@ TEST_F(CommandShapes, EachPlaceIsAskedAfterOnce) {
 // A Windows without 32-bit programs has no 32-bit system folder: its 32-bit entries are read as they stand.
 TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {
     shell.wow64Folder.clear();
-    launcher.launch(0, L"C:\\Windows\\System32\\legacyuninst.exe /x", k32Bit);
-    launcher.launch(0, L"%ProgramFiles%\\Tool\\uninst.exe", k32Bit);
+    launcher.launch(0, L"C:\\Windows\\System32\\legacyuninst.exe /x", k32Bit, L"");
+    launcher.launch(0, L"%ProgramFiles%\\Tool\\uninst.exe", k32Bit, L"");
     ASSERT_EQ(shell.opened.size(), 2u);
     EXPECT_EQ(shell.opened[0].program, L"C:\\Windows\\System32\\legacyuninst.exe");
     EXPECT_EQ(shell.opened[1].program, L"C:\\Program Files\\Tool\\uninst.exe");
@@ -300,11 +331,11 @@ TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {
 TEST_F(CommandShapes, CommandsLongerThanWindowsStartsAreRefusedUnlooked) {
     const std::wstring program = L"C:\\a b\\u.exe";
     const std::wstring longest = program + L" " + std::wstring(kLongestCommandLine - program.size() - 1, L'x');
-    launcher.launch(0, longest, RegistrySource::Machine64);
+    launcher.launch(0, longest, RegistrySource::Machine64, L"");
     EXPECT_EQ(shell.opened.size(), 1u);
     for (const auto& tooLong : {longest + L"x", std::wstring(1 << 20, L' ') + L"C:\\a b\\u.exe",
                                 longest.substr(0, kLongestCommandLine - 19) + L"%ProgramFiles(x86)%"}) {
-        EXPECT_THROW(launcher.launch(0, tooLong, RegistrySource::Machine64), Failure);
+        EXPECT_THROW(launcher.launch(0, tooLong, RegistrySource::Machine64, L""), Failure);
     }
     EXPECT_EQ(shell.opened.size(), 1u);
 }

@@ -73,7 +73,7 @@ public:
         journal_.push_back("dialogs.showMessage");
         messages.push_back({text, title, style});
     }
-    std::wstring inputBox(const std::wstring& prompt, const std::wstring& title) override {
+    std::optional<std::wstring> inputBox(const std::wstring& prompt, const std::wstring& title) override {
         faults_.check("dialogs.inputBox");
         journal_.push_back("dialogs.inputBox");
         prompts.push_back({prompt, title, 0});
@@ -86,7 +86,7 @@ public:
     };
     std::vector<Box> messages;
     std::vector<Box> prompts;
-    std::wstring answer;
+    std::optional<std::wstring> answer = L"";  // nothing: Cancel
 
 private:
     Journal& journal_;
