@@ -1,6 +1,6 @@
 // Starting a program as the user would by double-clicking it. Under Wine every process runs as an
 // administrator with UAC's split token, whose limited half is what a user's own programs get on Windows;
-// a program that the tests or the demo start should see itself as such a user's, not as elevated.
+// a program that the demo machine or the tests start should see itself as such a user's.
 #pragma once
 
 #include <windows.h>
