@@ -78,7 +78,11 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ShippedSkin{L"dark", RGB(0x20, 0x21, 0x24), RGB(0x2D, 0x2F, 0x33), RGB(0x5F, 0x63, 0x68), RGB(0x29, 0x2A, 0x2D), RGB(0x3C, 0x40, 0x43)},
         ShippedSkin{L"light", RGB(0xF3, 0xF5, 0xF8), RGB(0xFF, 0xFF, 0xFF), RGB(0x9A, 0xA5, 0xB1), RGB(0xFF, 0xFF, 0xFF), RGB(0xE4, 0xE9, 0xF0)}),
-    [](const ::testing::TestParamInfo<ShippedSkin>& skin) { return std::string(skin.param.name, skin.param.name + wcslen(skin.param.name)); });
+    [](const ::testing::TestParamInfo<ShippedSkin>& skin) {
+        std::string name;  // the skins' names are ASCII
+        for (const wchar_t* c = skin.param.name; *c != L'\0'; ++c) name += static_cast<char>(*c);
+        return name;
+    });
 
 TEST_F(AppearanceE2e, SkinWithoutAWindowColourLeavesTheWindowInTheSystemsButtonFace) {
     folder.putSkin("button.face = #FFFFFF\n");

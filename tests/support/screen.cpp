@@ -224,7 +224,10 @@ void ScreenDpi::set(DWORD dpi) {
 }
 
 void SettleAndPaint(ProgramUnderTest& program) {
-    // The pointer away from the window: a button under it shows its hover state.
+    // The window in front of every other, so that what a desktop shows (a console window, say) cannot
+    // cover the pixels read from the screen; the pointer away from it, since a button under it shows
+    // its hover state.
+    SetWindowPos(program.mainWindow(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 1, GetSystemMetrics(SM_CYSCREEN) - 1);
     program.waitIdle();
     RedrawWindow(program.mainWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);

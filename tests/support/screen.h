@@ -81,8 +81,8 @@ private:
     static void set(DWORD dpi);
 };
 
-// Moves the pointer off the window, waits until the program has handled what it was sent, has it paint
-// everything, and gives the display a moment to show it.
+// Puts the program's window in front of all others and the pointer off it, waits until the program has
+// handled what it was sent, has it paint everything, and gives the display a moment to show it.
 void SettleAndPaint(ProgramUnderTest& program);
 
 // Why two names may draw alike, for a failure message: the face that the list's font comes to, and
