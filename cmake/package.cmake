@@ -1,12 +1,17 @@
 # The release a Windows user downloads: orvendale-<version>-win64.zip with the program, the hand
-# pointer, the two skins, a readme for its users and the licence.
-configure_file(${PROJECT_SOURCE_DIR}/docs/readme.txt.in ${CMAKE_BINARY_DIR}/README.txt @ONLY NEWLINE_STYLE CRLF)
+# pointer, the two skins, a readme for its users and the licence. Every text file has Windows' line
+# ends, which Notepad before Windows 10 1809 needs to show more than one line.
+set(ORVENDALE_RELEASE_TEXT ${CMAKE_BINARY_DIR}/release-text)
+configure_file(${PROJECT_SOURCE_DIR}/docs/readme.txt.in ${ORVENDALE_RELEASE_TEXT}/README.txt @ONLY NEWLINE_STYLE CRLF)
+foreach(text LICENSE docs/skins.md resources/skins/light.cjs resources/skins/dark.cjs)
+  get_filename_component(name ${text} NAME)
+  configure_file(${PROJECT_SOURCE_DIR}/${text} ${ORVENDALE_RELEASE_TEXT}/${name} @ONLY NEWLINE_STYLE CRLF)
+endforeach()
 install(TARGETS orvendale RUNTIME DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/HAND-M.CUR ${CMAKE_BINARY_DIR}/README.txt
-              ${PROJECT_SOURCE_DIR}/LICENSE ${PROJECT_SOURCE_DIR}/docs/skins.md
+install(FILES ${PROJECT_SOURCE_DIR}/resources/HAND-M.CUR ${ORVENDALE_RELEASE_TEXT}/README.txt
+              ${ORVENDALE_RELEASE_TEXT}/LICENSE ${ORVENDALE_RELEASE_TEXT}/skins.md
         DESTINATION .)
-install(FILES ${PROJECT_SOURCE_DIR}/resources/skins/light.cjs ${PROJECT_SOURCE_DIR}/resources/skins/dark.cjs
-        DESTINATION skins)
+install(FILES ${ORVENDALE_RELEASE_TEXT}/light.cjs ${ORVENDALE_RELEASE_TEXT}/dark.cjs DESTINATION skins)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME orvendale)

@@ -13,21 +13,47 @@ namespace {
 
 using UniqueFind = UniqueHandleOf<HANDLE, &FindClose>;
 
+std::wstring ModulePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) ThrowLastError(L"Could not find the program's folder");
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// The file that `path` leads to, through any links: winget starts a portable program through a link
+// in its own Links folder, and the program's files lie beside the program, not the link. The path as
+// it is where the file system cannot say.
+std::wstring FinalPathOf(const std::wstring& path) {
+    const HANDLE opened = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (opened == INVALID_HANDLE_VALUE) return path;
+    const UniqueHandle file(opened);
+    std::wstring resolved(MAX_PATH, L'\0');
+    DWORD length = GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), FILE_NAME_NORMALIZED);
+    if (length >= resolved.size()) {
+        resolved.resize(length);
+        length = GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), FILE_NAME_NORMALIZED);
+    }
+    if (length == 0 || length >= resolved.size()) return path;
+    resolved.resize(length);
+    // "\\?\C:\..." for a drive, "\\?\UNC\server\..." for a share: the first as "C:\...", the second "\\server\...".
+    if (resolved.starts_with(L"\\\\?\\UNC\\")) return L"\\" + resolved.substr(7);
+    if (resolved.starts_with(L"\\\\?\\")) return resolved.substr(4);
+    return resolved;
+}
+
 }  // namespace
 
 // Asked more than once at start-up, so found once.
 std::wstring WindowsFiles::programFolder() {
     if (programFolder_.empty()) {
-        std::wstring path(MAX_PATH, L'\0');
-        for (;;) {
-            const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-            if (length == 0) ThrowLastError(L"Could not find the program's folder");
-            if (length < path.size()) {
-                path.resize(length);
-                break;
-            }
-            path.resize(path.size() * 2);
-        }
+        const std::wstring path = FinalPathOf(ModulePath());
         programFolder_ = path.substr(0, path.find_last_of(L"\\/"));
     }
     return programFolder_;

@@ -201,6 +201,17 @@ TEST_F(AppearanceE2e, HandCursorShowsOverEveryButtonAndTheArrowOverTheList) {
     EXPECT_EQ(CursorAt(program.mainWindow(), 3), arrow);  // over the window's own background too
 }
 
+// winget starts a portable program through a link in its Links folder: the program finds its files
+// beside itself, where its hand pointer is, not beside the link.
+TEST_F(AppearanceE2e, StartedThroughALinkTheProgramFindsItsFilesBesideItself) {
+    const std::wstring link = ExecutableFolder() + L"\\links\\orvendale_under_test.exe";
+    if (GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "the build makes the link under Wine only";
+    ProgramUnderTest program(link);
+    ASSERT_NE(program.mainWindow(), nullptr);
+    SettleAndPaint(program);
+    EXPECT_NE(CursorAt(program.control(L"Help")), CursorAt(program.list()));
+}
+
 // Without a cursor file, and with one that is no cursor (reported at line 106), buttons show the arrow.
 TEST_F(AppearanceE2e, WithoutALoadableCursorFileButtonsShowTheArrow) {
     for (const bool broken : {false, true}) {
