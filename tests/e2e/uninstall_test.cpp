@@ -18,7 +18,7 @@
 #include "program_folder.h"
 #include "registry_seed.h"
 #include "user_rights.h"
-#include "win32/list_state_images.h"
+#include "windows_facts.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::e2e {
@@ -172,7 +172,7 @@ TEST_F(LaunchOrderE2e, TickedRowsStartInListOrder) {
 TEST_F(LaunchOrderE2e, RowTickedFromOutsideWithTheListsOwnMessageIsStarted) {
     seedProbes(4);
     ProgramUnderTest program;
-    program.setRowState(2, win32::CheckBoxState(true), LVIS_STATEIMAGEMASK);
+    program.setRowState(2, kTickedBox, LVIS_STATEIMAGEMASK);
     ASSERT_TRUE(program.rows().at(2).checked);
     program.clickAndWait(kUninstall);
     EXPECT_TRUE(WaitUntil([&] { return !log.ids().empty(); }, 30s));

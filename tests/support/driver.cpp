@@ -4,7 +4,7 @@
 #include "registry_seed.h"
 #include "win32/dialogs.h"
 #include "win32/handles.h"
-#include "win32/list_state_images.h"
+#include "windows_facts.h"
 
 #include <commctrl.h>
 
@@ -216,7 +216,7 @@ std::vector<ListRow> ProgramUnderTest::rows() const {
         entry.uninstall = remoteText(listControl, position, 1);
         entry.uninstallerFile = remoteText(listControl, position, 2);
         const auto state = SendMessageW(listControl, LVM_GETITEMSTATE, position, LVIS_STATEIMAGEMASK);
-        entry.checked = win32::StateImageOf(static_cast<UINT>(state)) == win32::kCheckedImage;
+        entry.checked = static_cast<UINT>(state) == kTickedBox;
         result.push_back(std::move(entry));
     }
     return result;

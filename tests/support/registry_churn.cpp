@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "inventory/refresh_list.h"
+#include "windows_facts.h"
 
 int wmain(int argc, wchar_t** argv) {
     const DWORD seconds = argc > 1 ? static_cast<DWORD>(_wtoi(argv[1])) : 5;
-    const std::wstring root = std::wstring(orv::kUninstallKey) + L"\\churn-";
+    const std::wstring root = std::wstring(orv::e2e::kUninstallPath) + L"\\churn-";
     const ULONGLONG end = GetTickCount64() + seconds * 1000ULL;
     for (unsigned round = 0; GetTickCount64() < end; ++round) {
         const std::wstring added = root + std::to_wstring(round % 50);

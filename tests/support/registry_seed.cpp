@@ -3,17 +3,28 @@
 #include <set>
 #include <stdexcept>
 
-#include "inventory/refresh_list.h"
-#include "win32/registry_adapter.h"
+#include "windows_facts.h"
 
 namespace orv::e2e {
 namespace {
 
-using win32::RootOf;
-using win32::ViewOf;
+// Where each source's entries lie, written out here and not taken from the program, so that a program
+// that read another hive or view would not find what the tests seed.
+HKEY RootOf(RegistrySource source) {
+    return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+REGSAM ViewOf(RegistrySource source) {
+    switch (source) {
+    case RegistrySource::Machine64: return KEY_WOW64_64KEY;
+    case RegistrySource::Machine32: return KEY_WOW64_32KEY;
+    case RegistrySource::CurrentUser: break;
+    }
+    return 0;
+}
 
 HKEY CreateEntry(RegistrySource source, const std::wstring& keyName) {
-    const std::wstring path = std::wstring(kUninstallKey) + L"\\" + keyName;
+    const std::wstring path = std::wstring(kUninstallPath) + L"\\" + keyName;
     HKEY key = nullptr;
     if (RegCreateKeyExW(RootOf(source), path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | ViewOf(source), nullptr, &key,
                         nullptr) != ERROR_SUCCESS) {
@@ -31,16 +42,16 @@ std::set<std::wstring>& SeededKeyNames() {
 // An entry with all it holds, in the source's own registry view.
 void DeleteEntry(RegistrySource source, const std::wstring& keyName) {
     HKEY uninstall = nullptr;
-    if (RegOpenKeyExW(RootOf(source), kUninstallKey, 0, KEY_ALL_ACCESS | ViewOf(source), &uninstall) == ERROR_SUCCESS) {
+    if (RegOpenKeyExW(RootOf(source), kUninstallPath, 0, KEY_ALL_ACCESS | ViewOf(source), &uninstall) == ERROR_SUCCESS) {
         RegDeleteTreeW(uninstall, keyName.c_str());
         RegCloseKey(uninstall);
     }
 }
 
 void ClearEverySource() {
-    for (const auto source : kUninstallSources) {
+    for (const auto source : {RegistrySource::Machine64, RegistrySource::Machine32, RegistrySource::CurrentUser}) {
         HKEY key = nullptr;
-        if (RegOpenKeyExW(RootOf(source), kUninstallKey, 0, KEY_ALL_ACCESS | ViewOf(source), &key) == ERROR_SUCCESS) {
+        if (RegOpenKeyExW(RootOf(source), kUninstallPath, 0, KEY_ALL_ACCESS | ViewOf(source), &key) == ERROR_SUCCESS) {
             RegDeleteTreeW(key, nullptr);
             RegCloseKey(key);
         }
@@ -81,7 +92,7 @@ bool SeededUninstallEntries::IsSeeded(const std::wstring& keyName) {
 
 bool SeededUninstallEntries::Exists(const std::wstring& keyName, RegistrySource source) {
     HKEY handle = nullptr;
-    const std::wstring path = std::wstring(kUninstallKey) + L"\\" + keyName;
+    const std::wstring path = std::wstring(kUninstallPath) + L"\\" + keyName;
     if (RegOpenKeyExW(RootOf(source), path.c_str(), 0, KEY_READ | ViewOf(source), &handle) != ERROR_SUCCESS) return false;
     RegCloseKey(handle);
     return true;
@@ -90,8 +101,8 @@ bool SeededUninstallEntries::Exists(const std::wstring& keyName, RegistrySource 
 void SeededUninstallEntries::removeUninstallKeys() {
     if (!RunningUnderWine()) throw std::logic_error("only a Wine prefix of the tests' own may lose its uninstall keys");
     ClearEverySource();
-    for (const auto source : kUninstallSources) {
-        RegDeleteKeyExW(RootOf(source), kUninstallKey, ViewOf(source), 0);
+    for (const auto source : {RegistrySource::Machine64, RegistrySource::Machine32, RegistrySource::CurrentUser}) {
+        RegDeleteKeyExW(RootOf(source), kUninstallPath, ViewOf(source), 0);
     }
 }
 
@@ -115,9 +126,9 @@ void SeededUninstallEntries::addOthersAround() {
         const std::wstring keyName = L"orvendale-other-" + std::to_wstring(key++);
         const std::wstring command = L"C:\\other\\un.exe";
         made_.emplace_back(RegistrySource::CurrentUser, keyName);
-        write(keyName, kDisplayNameValue, REG_SZ, name.c_str(), static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)),
+        write(keyName, L"DisplayName", REG_SZ, name.c_str(), static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)),
               RegistrySource::CurrentUser);
-        write(keyName, kUninstallStringValue, REG_SZ, command.c_str(),
+        write(keyName, L"UninstallString", REG_SZ, command.c_str(),
               static_cast<DWORD>((command.size() + 1) * sizeof(wchar_t)), RegistrySource::CurrentUser);
     }
 }
@@ -129,8 +140,8 @@ void SeededUninstallEntries::setString(const std::wstring& keyName, const std::w
 
 void SeededUninstallEntries::add(const std::wstring& keyName, const std::wstring& displayName,
                                  const std::wstring& command, RegistrySource source, DWORD commandType) {
-    setString(keyName, kDisplayNameValue, displayName, REG_SZ, source);
-    setString(keyName, kUninstallStringValue, command, commandType, source);
+    setString(keyName, L"DisplayName", displayName, REG_SZ, source);
+    setString(keyName, L"UninstallString", command, commandType, source);
 }
 
 void SeededUninstallEntries::adopt(const std::wstring& keyName, RegistrySource source) {

@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "main_window_fixture.h"
-#include "win32/list_state_images.h"
+#include "windows_facts.h"
 #include "win32/list_view.h"
 
 namespace orv::win32 {
@@ -19,8 +19,8 @@ protected:
         programList = &window.programList();
         for (const auto* header : {L"Add Or Remove Programs", L"Uninstall", L"FileExists", L"KeyName"}) programList->addColumn(header);
     }
-    UINT stateImageOf(int index) {
-        return StateImageOf(static_cast<UINT>(ListView_GetItemState(window.list(), index, LVIS_STATEIMAGEMASK)));
+    UINT boxOf(int index) {
+        return static_cast<UINT>(ListView_GetItemState(window.list(), index, LVIS_STATEIMAGEMASK));
     }
     std::wstring controlText(int index, int subItem) {
         wchar_t buffer[128] = {};
@@ -62,20 +62,20 @@ TEST_F(ProgramListTest, TheControlShowsTheRowsInTheirOrderOnceRepaintingResumes)
 TEST_F(ProgramListTest, TheControlShowsTheTicksThatTheProgramSets) {
     add(L"One");
     add(L"Two");
-    EXPECT_EQ(stateImageOf(0), kUncheckedImage);
+    EXPECT_EQ(boxOf(0), e2e::kEmptyBox);
     programList->setChecked(2, true);
-    EXPECT_EQ(stateImageOf(1), kCheckedImage);
+    EXPECT_EQ(boxOf(1), e2e::kTickedBox);
     // As assistive technology and automation tools tick rows: one row, then every row.
-    ListView_SetItemState(window.list(), 0, CheckBoxState(true), LVIS_STATEIMAGEMASK);
+    ListView_SetItemState(window.list(), 0, e2e::kTickedBox, LVIS_STATEIMAGEMASK);
     EXPECT_TRUE(programList->checked(1));
-    ListView_SetItemState(window.list(), -1, CheckBoxState(false), LVIS_STATEIMAGEMASK | LVIS_SELECTED);
+    ListView_SetItemState(window.list(), -1, e2e::kEmptyBox, LVIS_STATEIMAGEMASK | LVIS_SELECTED);
     EXPECT_FALSE(programList->checked(1));
     EXPECT_FALSE(programList->checked(2));
-    EXPECT_EQ(stateImageOf(1), kUncheckedImage);
+    EXPECT_EQ(boxOf(1), e2e::kEmptyBox);
     LVITEMW item{};
     item.mask = LVIF_STATE;
     item.iItem = 1;
-    item.state = CheckBoxState(true);
+    item.state = e2e::kTickedBox;
     item.stateMask = LVIS_STATEIMAGEMASK;
     EXPECT_TRUE(ListView_SetItem(window.list(), &item));
     EXPECT_TRUE(programList->checked(2));
