@@ -39,7 +39,7 @@ void Form1::startUp() {
         trap.step(line, [&] { ports_.list.addColumn(column.header); });
         line += 2;
     }
-    for (int position = 1; position <= 4; ++position) {
+    for (int position = 1; position <= kColumnCount; ++position) {
         trap.step(line, [&] { ports_.list.setColumnWidth(position, kColumns[position - 1].widthTwips); });
         line += 2;
     }
@@ -56,8 +56,7 @@ void Form1::visitHomePageSometimes() {
         // Windows folder: whatever folder we were started from stays out of its way.
         const std::wstring windows = ports_.shell.windowsFolder();
         const std::wstring explorer = windows + L"\\explorer.exe";
-        ports_.shell.startProgram(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", windows,
-                                  StartWindow::Minimized);
+        ports_.shell.startMinimized(explorer, L"\"" + explorer + L"\" \"" + maker::kHomePage + L"\"", windows);
     }
 }
 
@@ -76,8 +75,7 @@ void Form1::uninstallTicked() {
         trap.step(102, [&] { ticked = list.checked(row); });
         if (ticked) {
             trap.step(104, [&] {
-                launcher.launch(ports_.window.handle(), list.subItem(row, kUninstallCommandItem), list.source(row),
-                                list.subItem(row, kKeyNameItem));
+                launcher.launch(list.subItem(row, kUninstallCommandItem), list.source(row), list.subItem(row, kKeyNameItem));
             });
         }
     }

@@ -31,14 +31,6 @@ struct Form1Ports {
     ErrorReporter& reporter;
 };
 
-// The list's columns as start-up creates them: header and width in twips.
-struct ColumnLayout {
-    const wchar_t* header;
-    int widthTwips;
-};
-inline constexpr ColumnLayout kColumns[] = {
-    {L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}};
-
 inline constexpr wchar_t kInputPrompt[] = L"Enter text:";
 inline constexpr wchar_t kHandCursorSuffix[] = L"\\HAND-M.CUR";
 
@@ -61,8 +53,6 @@ public:
 
     // The window has gone (closed while a box of a command was shown): the command starts nothing more.
     void windowClosed() { windowClosed_ = true; }
-
-    [[nodiscard]] const std::wstring& applicationTitle() const { return applicationTitle_; }
 
 private:
     void rebuildList();

@@ -4,6 +4,7 @@
 
 #include "app/command_line.h"
 #include "app/windows_installer.h"
+#include "inventory/uninstall_entry.h"
 #include "ports/failure.h"
 #include "services/ascii_case.h"
 #include "services/report_text.h"
@@ -71,8 +72,7 @@ std::wstring WhyNoProgram(std::wstring_view expanded, const ProgramSearch& searc
 
 }  // namespace
 
-void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source,
-                             const std::wstring& keyName) {
+void CommandLauncher::launch(const std::wstring& commandText, RegistrySource source, const std::wstring& keyName) {
     RefuseIfTooLong(commandText, commandText);
     const InstallersView* view = nullptr;
     try {
@@ -99,7 +99,7 @@ void CommandLauncher::launch(std::uintptr_t owner, const std::wstring& commandTe
         return;
     }
     try {
-        shell_.open(owner, split->program, split->arguments, folder);
+        shell_.open(split->program, split->arguments, folder);
     } catch (const Failure& refusal) {
         Refuse(commandText, refusal.description());
     }

@@ -2,7 +2,6 @@
 // that wrote the command saw the machine, and started in its own folder.
 #pragma once
 
-#include <cstdint>
 #include <map>
 #include <memory>
 #include <optional>
@@ -33,7 +32,7 @@ public:
     //
     // A Windows Installer entry (`keyName` its product code) whose command opens the product's
     // maintenance ("MsiExec.exe /I{code}") is removed by its code instead, as Windows' own list does.
-    void launch(std::uintptr_t owner, const std::wstring& commandText, RegistrySource source, const std::wstring& keyName);
+    void launch(const std::wstring& commandText, RegistrySource source, const std::wstring& keyName);
 
 private:
     // How the installers of one source saw the machine.

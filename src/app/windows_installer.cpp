@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "app/command_line.h"
-#include "inventory/refresh_list.h"
+#include "inventory/uninstall_entry.h"
 #include "services/ascii_case.h"
 
 namespace orv {

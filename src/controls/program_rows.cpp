@@ -113,7 +113,7 @@ std::size_t ProgramRows::indexOf(std::size_t row) const {
 }
 
 std::size_t ProgramRows::slotOf(int subItem) {
-    if (subItem < 1 || subItem > 3) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
+    if (subItem <= kNameColumn || subItem >= kColumnCount) throw Failure(L"Invalid property value: there is no sub-item " + std::to_wstring(subItem));
     return static_cast<std::size_t>(subItem);
 }
 

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ports/collation.h"
+#include "ports/program_list.h"
 #include "ports/registry.h"
 #include "services/text_block.h"
 
@@ -49,7 +50,7 @@ private:
         std::size_t length = 0;
     };
     struct Row {
-        std::array<TextBlock::Span, 4> texts;  // the name, then sub-items 1 to 3
+        std::array<TextBlock::Span, kColumnCount> texts;  // the name, then the sub-items
         KeySpan sortKey;
         RegistrySource source = RegistrySource::Machine64;
         bool checked = false;

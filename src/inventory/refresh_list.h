@@ -1,6 +1,7 @@
 // Rebuilding the program list from the uninstall entries of the machine and of the current user.
 #pragma once
 
+#include "inventory/uninstall_entry.h"
 #include "ports/program_list.h"
 #include "ports/registry.h"
 #include "ports/text_case.h"
@@ -8,16 +9,6 @@
 
 namespace orv {
 
-inline constexpr wchar_t kUninstallKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
-inline constexpr wchar_t kDisplayNameValue[] = L"DisplayName";
-inline constexpr wchar_t kUninstallStringValue[] = L"UninstallString";
-
-// What each row carries besides its text (the display name).
-enum InventorySubItem : int {
-    kUninstallCommandItem = 1,  // column "Uninstall"
-    kUninstallerFileItem = 2,   // column "FileExists"
-    kKeyNameItem = 3,           // column "KeyName"
-};
 
 struct InventoryPorts {
     Registry& registry;

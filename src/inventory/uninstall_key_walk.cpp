@@ -4,10 +4,9 @@
 #include <functional>
 #include <set>
 
-#include "inventory/refresh_list.h"
 #include "inventory/registry_text.h"
+#include "inventory/uninstall_entry.h"
 #include "ports/failure.h"
-#include "ports/shell.h"
 
 namespace orv {
 namespace {

@@ -1,4 +1,9 @@
 // The one failure type: every port operation that cannot do its job throws it, and only a trap catches it.
+//
+// What it says follows one rule. Where the caller names what failed (the file it asked to read, the
+// entry, the command), the port gives the system's reason alone, and the caller the words around it;
+// where the port alone knows what it tried (a window, a font, the clipboard), it says so itself:
+// "Could not ...: " and the reason.
 #pragma once
 
 #include <exception>

@@ -13,9 +13,9 @@ public:
     virtual ~Files() = default;
     // The folder that holds the program's executable, without a trailing separator.
     virtual std::wstring programFolder() = 0;
-    // Searches for exactly `path` among ordinary files (not hidden, not system, not a folder): the found
-    // name, or the empty text.
-    virtual std::wstring findOrdinaryFile(const std::wstring& path) = 0;
+    // Whether a directory search finds exactly `path` among ordinary files (not hidden, not system, not
+    // a folder).
+    virtual bool isOrdinaryFile(const std::wstring& path) = 0;
     // What is at the path: a file of any kind (hidden and system files included), a folder, or nothing.
     // Never fails: a path that cannot be asked after holds nothing.
     virtual PathKind kindOf(const std::wstring& path) = 0;

@@ -1,7 +1,6 @@
 // What the start-up and the handlers ask of the main window itself.
 #pragma once
 
-#include <cstdint>
 #include <string>
 
 #include "ports/colour.h"
@@ -25,8 +24,6 @@ public:
     // Loads a cursor file as the window's custom pointer image; throws when it is not a cursor.
     virtual void loadCustomPointer(const std::wstring& path) = 0;
     virtual void setPointer(PointerSetting setting) = 0;
-
-    virtual std::uintptr_t handle() = 0;
 };
 
 }  // namespace orv

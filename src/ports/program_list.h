@@ -3,6 +3,7 @@
 // Rows and columns are counted from 1. Every operation the control refuses throws Failure.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -10,6 +11,22 @@
 #include "ports/registry.h"
 
 namespace orv {
+
+// The list's columns, in the order the program addresses them: the name, then each row's sub-items 1
+// to 3, of which only the name shows after start-up.
+enum ProgramListColumn : int {
+    kNameColumn = 0,
+    kUninstallCommandItem = 1,  // the entry's command, as read
+    kUninstallerFileItem = 2,   // the file the command names, or the Windows Installer marker
+    kKeyNameItem = 3,           // the entry's key
+    kColumnCount = 4,
+};
+struct ColumnLayout {
+    const wchar_t* header;
+    int widthTwips;  // after start-up
+};
+inline constexpr std::array<ColumnLayout, kColumnCount> kColumns{
+    {{L"Add Or Remove Programs", 7000}, {L"Uninstall", 0}, {L"FileExists", 0}, {L"KeyName", 0}}};
 
 class ProgramList {
 public:

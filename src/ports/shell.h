@@ -1,21 +1,11 @@
 // Starting other programs, and what Windows says of where programs are.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
 
 namespace orv {
-
-// Windows starts no command line longer than this.
-inline constexpr std::size_t kLongestCommandLine = 32767;
-
-// How a started program's window first shows.
-enum class StartWindow {
-    Minimized,  // minimised, with the focus
-};
 
 // Whose values environment references take.
 enum class EnvironmentScope {
@@ -35,10 +25,9 @@ public:
     virtual ~Shell() = default;
 
     // One shell request: the default verb on `program` (a full path) with `arguments`, in `directory`,
-    // a normal window, owned by `owner`, not waited for. Throws when the shell refuses it; a user who
-    // declines the elevation prompt is no failure.
-    virtual void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
-                      const std::wstring& directory) = 0;
+    // a normal window, owned by the main window, not waited for. Throws Failure with the system's reason
+    // when the shell refuses it; a user who declines the elevation prompt is no failure.
+    virtual void open(const std::wstring& program, const std::wstring& arguments, const std::wstring& directory) = 0;
 
     // Whether this program runs with more rights than its user's own programs get: started "as
     // administrator", with the user's limited rights set aside. Throws Failure when it cannot tell.
@@ -50,9 +39,9 @@ public:
                                    const std::wstring& directory) = 0;
 
     // Starts `program` (a full path) with the whole `commandLine`, its first word included, in
-    // `directory`, not waited for.
-    virtual void startProgram(const std::wstring& program, const std::wstring& commandLine,
-                              const std::wstring& directory, StartWindow window) = 0;
+    // `directory`, minimised with the focus, not waited for.
+    virtual void startMinimized(const std::wstring& program, const std::wstring& commandLine,
+                                const std::wstring& directory) = 0;
 
     // The variables of a scope; throws Failure when they cannot be read.
     virtual std::unique_ptr<Environment> environment(EnvironmentScope scope) = 0;

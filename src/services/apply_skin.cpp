@@ -21,7 +21,7 @@ Skin ReadSkinFile(Files& files, const std::wstring& path) {
 
 void ApplySkin(Files& files, MainWindow& window) {
     const std::wstring path = files.programFolder() + kSkinFileSuffix;
-    if (files.findOrdinaryFile(path).empty()) {
+    if (!files.isOrdinaryFile(path)) {
         return;
     }
     window.setBackColour(kButtonFaceColour);

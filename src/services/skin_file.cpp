@@ -72,7 +72,9 @@ bool IsText(std::string_view bytes) {
 }  // namespace
 
 Skin ParseSkin(std::string_view bytes, const std::wstring& fileName) {
-    if (bytes.size() > kMaxSkinFileBytes) Reject(fileName, 0, L"the file is larger than 64 KiB");
+    if (bytes.size() > kMaxSkinFileBytes) {
+        Reject(fileName, 0, L"the file is larger than " + std::to_wstring(kMaxSkinFileBytes / 1024) + L" KiB");
+    }
     if (!IsText(bytes)) Reject(fileName, 0, L"the file is not UTF-8 text");
     if (bytes.starts_with("\xEF\xBB\xBF")) bytes.remove_prefix(3);
 

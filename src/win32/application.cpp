@@ -26,6 +26,7 @@ int Application::run(int showCommand) {
 
     window_.create(instance_, textCase_, collation_);
     dialogs_.setOwner(window_.hwnd());
+    shell_.setOwner(window_.hwnd());
     form_ = std::make_unique<Form1>(Form1Ports{window_, window_.programList(), registry_, textCase_, dialogs_, shell_,
                                                files_, random_, reporter_});
     window_.connect(*form_);

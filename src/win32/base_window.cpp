@@ -9,7 +9,7 @@ namespace orv::win32 {
 void ReportUnexpectedFailure() noexcept {
     try {
         const std::wstring description = DescribeCurrentFailure();
-        MessageBoxW(nullptr, description.c_str(), kErrorReportTitle, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+        MessageBoxW(nullptr, description.c_str(), kErrorReportTitle, kErrorReportStyle | MB_TASKMODAL);
     } catch (...) {
         // Deliberately empty: the report itself failed, and nothing is left to report it with.
     }

@@ -41,12 +41,13 @@ void PaintButton(HDC dc, const RECT& area, const ButtonLook& look) {
 
     RECT textArea = area;
     if (look.pressed) OffsetRect(&textArea, 1, 1);
-    const HGDIOBJ oldFont = SelectObject(dc, look.font != nullptr ? look.font : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(colours.text));
-    DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textArea,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
+    {
+        const SelectedObject font(dc, look.font != nullptr ? look.font : GetStockObject(DEFAULT_GUI_FONT));
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, ToColorRef(colours.text));
+        DrawTextW(dc, look.caption.c_str(), static_cast<int>(look.caption.size()), &textArea,
+                  DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
 
     if (look.focusMark) DrawFocusMark(dc, area, colours, face);
 }

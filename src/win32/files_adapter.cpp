@@ -11,8 +11,6 @@
 namespace orv::win32 {
 namespace {
 
-using UniqueFind = UniqueHandleOf<HANDLE, &FindClose>;
-
 std::wstring ModulePath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -30,10 +28,9 @@ std::wstring ModulePath() {
 // in its own Links folder, and the program's files lie beside the program, not the link. The path as
 // it is where the file system cannot say.
 std::wstring FinalPathOf(const std::wstring& path) {
-    const HANDLE opened = CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) return path;
-    const UniqueHandle file(opened);
+    const UniqueFile file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!file) return path;
     std::wstring resolved(MAX_PATH, L'\0');
     DWORD length = GetFinalPathNameByHandleW(file.get(), resolved.data(), static_cast<DWORD>(resolved.size()), FILE_NAME_NORMALIZED);
     if (length >= resolved.size()) {
@@ -59,18 +56,17 @@ std::wstring WindowsFiles::programFolder() {
     return programFolder_;
 }
 
-std::wstring WindowsFiles::findOrdinaryFile(const std::wstring& path) {
+bool WindowsFiles::isOrdinaryFile(const std::wstring& path) {
     constexpr DWORD kNotOrdinary = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_DIRECTORY;
     WIN32_FIND_DATAW found{};
-    const HANDLE first = FindFirstFileW(path.c_str(), &found);
-    if (first == INVALID_HANDLE_VALUE) return {};
-    UniqueFind search(first);
+    const UniqueFind search(FindFirstFileW(path.c_str(), &found));
+    if (!search) return false;
     do {
         if ((found.dwFileAttributes & kNotOrdinary) == 0) {
-            return found.cFileName;
+            return true;
         }
     } while (FindNextFileW(search.get(), &found));
-    return {};
+    return false;
 }
 
 PathKind WindowsFiles::kindOf(const std::wstring& path) {
@@ -80,17 +76,16 @@ PathKind WindowsFiles::kindOf(const std::wstring& path) {
 }
 
 std::string WindowsFiles::readFile(const std::wstring& path, std::size_t maxBytes) {
-    const HANDLE opened =
-        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) throw Failure(SystemMessage(GetLastError()));
-    UniqueHandle file(opened);
+    const UniqueFile file(
+        CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) ThrowReason(GetLastError());
     std::string bytes(maxBytes, '\0');
     std::size_t filled = 0;
     DWORD read = 0;
     do {
         const auto wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - filled, 1u << 20));
         if (wanted == 0) break;
-        if (!ReadFile(file.get(), bytes.data() + filled, wanted, &read, nullptr)) throw Failure(SystemMessage(GetLastError()));
+        if (!ReadFile(file.get(), bytes.data() + filled, wanted, &read, nullptr)) ThrowReason(GetLastError());
         filled += read;
     } while (read != 0);
     bytes.resize(filled);

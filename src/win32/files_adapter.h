@@ -8,7 +8,7 @@ namespace orv::win32 {
 class WindowsFiles final : public Files {
 public:
     std::wstring programFolder() override;
-    std::wstring findOrdinaryFile(const std::wstring& path) override;
+    bool isOrdinaryFile(const std::wstring& path) override;
     PathKind kindOf(const std::wstring& path) override;
     std::string readFile(const std::wstring& path, std::size_t maxBytes) override;
 

@@ -6,21 +6,21 @@
 
 namespace orv::win32 {
 
-ListCheckBoxes::ListCheckBoxes(HWND list, TickedRows& rows)
+ListCheckBoxes::ListCheckBoxes(HWND list, CheckedRows& rows)
     : list_(list), rows_(rows), subclass_(list, [this](const WindowSubclass::Message& message) { return answer(message); }) {}
 
 // A screen reader hears of the change through the list's own accessible object, whose children are
 // the rows counted from 1.
-void ListCheckBoxes::tick(std::size_t index, bool ticked) {
-    if (index >= rows_.rowCount() || rows_.isTicked(index) == ticked) return;
-    rows_.tick(index, ticked);
+void ListCheckBoxes::check(std::size_t index, bool checked) {
+    if (index >= rows_.rowCount() || rows_.isChecked(index) == checked) return;
+    rows_.check(index, checked);
     NotifyWinEvent(EVENT_OBJECT_STATECHANGE, list_, OBJID_CLIENT, static_cast<LONG>(index + 1));
 }
 
 void ListCheckBoxes::toggle(int index) {
     if (index < 0) return;
     const auto row = static_cast<std::size_t>(index);
-    if (row < rows_.rowCount()) tick(row, !rows_.isTicked(row));
+    if (row < rows_.rowCount()) check(row, !rows_.isChecked(row));
 }
 
 // Space flips the focused row's tick and gives every other selected row the same new tick, so one key
@@ -29,10 +29,10 @@ void ListCheckBoxes::toggleSelection() {
     const int focused = ListView_GetNextItem(list_, -1, LVNI_FOCUSED);
     if (focused < 0 || static_cast<std::size_t>(focused) >= rows_.rowCount()) return;
     toggle(focused);
-    const bool ticked = rows_.isTicked(static_cast<std::size_t>(focused));
+    const bool checked = rows_.isChecked(static_cast<std::size_t>(focused));
     for (int index = ListView_GetNextItem(list_, -1, LVNI_SELECTED); index >= 0;
          index = ListView_GetNextItem(list_, index, LVNI_SELECTED)) {
-        tick(static_cast<std::size_t>(index), ticked);
+        check(static_cast<std::size_t>(index), checked);
     }
 }
 
@@ -51,16 +51,16 @@ bool ListCheckBoxes::toggleAt(POINT point) {
 // telling (Wine sends no LVN_ITEMCHANGED for callback bits). So the tick is taken here, before the
 // control sees the message: for one row, or for every row when the index is -1. False when the change
 // held nothing else for the control.
-bool ListCheckBoxes::takeTicks(int index, LVITEMW& change) {
+bool ListCheckBoxes::takeChecks(int index, LVITEMW& change) {
     if ((change.stateMask & LVIS_STATEIMAGEMASK) == 0) return true;
     const UINT image = StateImageOf(change.state);
     if (image == kUncheckedImage || image == kCheckedImage) {
-        const bool ticked = image == kCheckedImage;
+        const bool checked = image == kCheckedImage;
         if (index == -1) {
-            rows_.tickAll(ticked);
+            rows_.checkAll(checked);
             announceVisibleRows();
         } else if (index >= 0) {
-            tick(static_cast<std::size_t>(index), ticked);
+            check(static_cast<std::size_t>(index), checked);
         }
     }
     change.stateMask &= ~LVIS_STATEIMAGEMASK;
@@ -96,7 +96,7 @@ LRESULT ListCheckBoxes::answer(const WindowSubclass::Message& message) {
     case LVM_SETITEMSTATE: {
         if (lParam == 0) break;
         LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
-        if (!takeTicks(static_cast<int>(message.wParam), change)) return TRUE;
+        if (!takeChecks(static_cast<int>(message.wParam), change)) return TRUE;
         return message.passOn(message.wParam, reinterpret_cast<LPARAM>(&change));
     }
     case LVM_SETITEMW:
@@ -104,7 +104,7 @@ LRESULT ListCheckBoxes::answer(const WindowSubclass::Message& message) {
         // The two forms differ only in the text, which an owner-data list does not take.
         if (lParam == 0 || (reinterpret_cast<const LVITEMW*>(lParam)->mask & LVIF_STATE) == 0) break;
         LVITEMW change = *reinterpret_cast<const LVITEMW*>(lParam);
-        if (!takeTicks(change.iItem, change)) {
+        if (!takeChecks(change.iItem, change)) {
             change.mask &= ~LVIF_STATE;
             if (change.mask == 0) return TRUE;
         }

@@ -12,31 +12,31 @@
 
 namespace orv::win32 {
 
-// The ticks behind the boxes, by row index from 0.
-class TickedRows {
+// The check marks behind the boxes, by the control's row index.
+class CheckedRows {
 public:
-    virtual ~TickedRows() = default;
+    virtual ~CheckedRows() = default;
     [[nodiscard]] virtual std::size_t rowCount() const = 0;
-    [[nodiscard]] virtual bool isTicked(std::size_t index) const = 0;
-    virtual void tick(std::size_t index, bool ticked) = 0;
-    virtual void tickAll(bool ticked) = 0;
+    [[nodiscard]] virtual bool isChecked(std::size_t index) const = 0;
+    virtual void check(std::size_t index, bool checked) = 0;
+    virtual void checkAll(bool checked) = 0;
 };
 
 class ListCheckBoxes {
 public:
-    ListCheckBoxes(HWND list, TickedRows& rows);
+    ListCheckBoxes(HWND list, CheckedRows& rows);
 
 private:
-    void tick(std::size_t index, bool ticked);
+    void check(std::size_t index, bool checked);
     void toggle(int index);
     void toggleSelection();
     bool toggleAt(POINT point);
-    bool takeTicks(int index, LVITEMW& change);
+    bool takeChecks(int index, LVITEMW& change);
     void announceVisibleRows();
     LRESULT answer(const WindowSubclass::Message& message);
 
     HWND list_;
-    TickedRows& rows_;
+    CheckedRows& rows_;
     WindowSubclass subclass_;
 };
 

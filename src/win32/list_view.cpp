@@ -34,7 +34,7 @@ void UseDarkScrollBars(HWND list, bool dark) {
 
 ListViewProgramList::ListViewProgramList(HWND list, std::function<int(int)> twipsToPixels, TextCase& textCase,
                                          Collation& collation)
-    : list_(list), twipsToPixels_(std::move(twipsToPixels)), textCase_(textCase), rows_(collation), shownRows_(collation) {
+    : list_(list), twipsToPixels_(std::move(twipsToPixels)), textCase_(textCase), rebuild_(collation) {
     // The check marks are ours: the control asks for them when it paints.
     ListView_SetCallbackMask(list_, LVIS_STATEIMAGEMASK);
 }
@@ -55,7 +55,7 @@ void ListViewProgramList::addColumn(const std::wstring& header) {
 }
 
 void ListViewProgramList::setColumnWidth(int column, int twips) {
-    if (SendMessageW(list_, LVM_SETCOLUMNWIDTH, column - 1, MAKELPARAM(twipsToPixels_(twips), 0)) == FALSE) {
+    if (SendMessageW(list_, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(IndexOf(static_cast<std::size_t>(column))), MAKELPARAM(twipsToPixels_(twips), 0)) == FALSE) {
         Refused(L"set a column width");
     }
 }
@@ -63,33 +63,28 @@ void ListViewProgramList::setColumnWidth(int column, int twips) {
 void ListViewProgramList::clear() {
     // While repainting is suspended the control still paints when it must (behind a report box, say),
     // and then shows the rows it was last told of, until it is told of the new ones.
-    if (suspended_ && !showingOldRows_) {
-        std::swap(rows_, shownRows_);
-        showingOldRows_ = true;
-    }
-    rows_.clear();
-    rows_.deferSorting(suspended_);  // the store swapped in sorts as the one it replaces did
+    rebuild_.clear(suspended_);
     if (!suspended_) showRowCount();
 }
 
 std::size_t ListViewProgramList::add(std::wstring_view text, RegistrySource source) {
-    const std::size_t row = rows_.add(text, source);
+    const std::size_t row = rows().add(text, source);
     if (!suspended_) showRowCount();
     return row;
 }
 
 void ListViewProgramList::setSubItem(std::size_t row, int subItem, std::wstring_view text) {
-    rows_.setSubItem(row, subItem, text);
+    rows().setSubItem(row, subItem, text);
     if (!suspended_) repaintRow(row);
 }
 
 void ListViewProgramList::setChecked(std::size_t row, bool checked) {
-    rows_.setChecked(row, checked);
+    rows().setChecked(row, checked);
     if (!suspended_) repaintRow(row);
 }
 
-void ListViewProgramList::tickAll(bool ticked) {
-    rows_.setAllChecked(ticked);
+void ListViewProgramList::checkAll(bool checked) {
+    rows().setAllChecked(checked);
     InvalidateRect(list_, nullptr, FALSE);
 }
 
@@ -99,22 +94,22 @@ void ListViewProgramList::tickAll(bool ticked) {
 void ListViewProgramList::setRedraw(bool enabled) {
     if (enabled == !suspended_) return;
     suspended_ = !enabled;
-    rows_.deferSorting(suspended_);
+    rows().deferSorting(suspended_);
     if (enabled) showChanges();
 }
 
 // A new count repaints the whole list. With the same count only the rows in view can show a change, so
 // the list repaints when one of them reads or is ticked otherwise than the control last showed it.
 void ListViewProgramList::showChanges() {
-    const bool rebuilt = std::exchange(showingOldRows_, false);
-    if (static_cast<std::size_t>(ListView_GetItemCount(list_)) != rows_.count()) {
+    const bool rebuilt = rebuild_.showNew();
+    if (static_cast<std::size_t>(ListView_GetItemCount(list_)) != rows().count()) {
         showRowCount();
         return;
     }
-    const auto top = static_cast<std::size_t>(std::max(ListView_GetTopIndex(list_), 0)) + 1;
+    const auto top = RowAt(static_cast<std::size_t>(std::max(ListView_GetTopIndex(list_), 0)));
     // One row more than fit whole: the one partly in view at the bottom.
     const auto bottom = top + static_cast<std::size_t>(std::max(ListView_GetCountPerPage(list_), 0));
-    if (!rebuilt || !shownRows_.sameRows(rows_, top, bottom)) InvalidateRect(list_, nullptr, TRUE);
+    if (!rebuilt || !rebuild_.sameAsOld(top, bottom)) InvalidateRect(list_, nullptr, TRUE);
 }
 
 void ListViewProgramList::setColours(const ListColours& colours, std::optional<HeaderColours> header) {
@@ -144,24 +139,26 @@ std::optional<LRESULT> ListViewProgramList::onNotify(NMHDR& header) {
 }
 
 void ListViewProgramList::showRowCount() {
-    if (!ListView_SetItemCountEx(list_, static_cast<int>(rows_.count()), 0)) {
+    if (!ListView_SetItemCountEx(list_, static_cast<int>(rows().count()), 0)) {
         Refused(L"show its rows");
     }
 }
 
 void ListViewProgramList::repaintRow(std::size_t row) {
-    ListView_RedrawItems(list_, static_cast<int>(row - 1), static_cast<int>(row - 1));
+    const auto index = static_cast<int>(IndexOf(row));
+    ListView_RedrawItems(list_, index, index);
 }
 
 void ListViewProgramList::answerDisplayInfo(NMLVDISPINFOW& request) const {
-    const ProgramRows& rows = showingOldRows_ ? shownRows_ : rows_;
+    const ProgramRows& rows = rebuild_.shown();
     LVITEMW& item = request.item;
-    if (item.iItem < 0 || !rows.has(static_cast<std::size_t>(item.iItem) + 1)) return;
-    const auto row = static_cast<std::size_t>(item.iItem) + 1;
+    if (item.iItem < 0 || !rows.has(RowAt(static_cast<std::size_t>(item.iItem)))) return;
+    const auto row = RowAt(static_cast<std::size_t>(item.iItem));
     if ((item.mask & LVIF_TEXT) != 0 && item.pszText != nullptr && item.cchTextMax > 0) {
-        const std::wstring_view text = item.iSubItem == 0                         ? rows.text(row)
-                                       : item.iSubItem >= 1 && item.iSubItem <= 3 ? rows.subItem(row, item.iSubItem)
-                                                                                  : std::wstring_view();
+        const std::wstring_view text = item.iSubItem == kNameColumn ? rows.text(row)
+                                       : item.iSubItem > kNameColumn && item.iSubItem < kColumnCount
+                                           ? rows.subItem(row, item.iSubItem)
+                                           : std::wstring_view();
         const auto copied = std::min(text.size(), static_cast<std::size_t>(item.cchTextMax - 1));
         std::copy_n(text.data(), copied, item.pszText);
         item.pszText[copied] = L'\0';
@@ -187,9 +184,8 @@ LRESULT ListViewProgramList::paintRow(NMLVCUSTOMDRAW& draw) const {
 }
 
 std::wstring ListViewProgramList::rowAsText(std::size_t index) const {
-    constexpr int kUninstallCommand = 1;  // the sub-item that holds the command as read
-    const std::size_t row = index + 1;
-    return std::wstring(rows_.text(row)) + L"\t" + std::wstring(rows_.subItem(row, kUninstallCommand));
+    const std::size_t row = RowAt(index);
+    return std::wstring(rows().text(row)) + L"\t" + std::wstring(rows().subItem(row, kUninstallCommandItem));
 }
 
 // Typing in the list: the control gathers the letters typed in quick succession and asks where they
@@ -202,8 +198,8 @@ LRESULT ListViewProgramList::find(const NMLVFINDITEMW& request) {
     search.start = request.iStart > 0 ? static_cast<std::size_t>(request.iStart) : 0;
     search.prefix = (info.flags & (LVFI_PARTIAL | kFindSubstring)) != 0;
     search.wrap = (info.flags & LVFI_WRAP) != 0;
-    const auto found = FindRow(textCase_, rows_.count(),
-                               [this](std::size_t index) { return rows_.text(index + 1); }, search);
+    const auto found = FindRow(textCase_, rows().count(),
+                               [this](std::size_t index) { return rows().text(RowAt(index)); }, search);
     return found ? static_cast<LRESULT>(*found) : -1;
 }
 

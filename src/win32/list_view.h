@@ -14,6 +14,7 @@
 
 #include "controls/colour_scheme.h"
 #include "controls/program_rows.h"
+#include "controls/rebuilt_rows.h"
 #include "ports/collation.h"
 #include "ports/program_list.h"
 #include "ports/text_case.h"
@@ -24,7 +25,11 @@
 
 namespace orv::win32 {
 
-class ListViewProgramList final : public ProgramList, private TickedRows {
+// The program list counts its rows and columns from 1, the control from 0: the two meet only here.
+constexpr std::size_t RowAt(std::size_t index) { return index + 1; }
+constexpr std::size_t IndexOf(std::size_t row) { return row - 1; }
+
+class ListViewProgramList final : public ProgramList, private CheckedRows {
 public:
     // `twipsToPixels` converts at the list's current DPI; `textCase` serves the search by typed
     // letters and `collation` the order of the rows. The list must have LVS_OWNERDATA.
@@ -38,11 +43,11 @@ public:
     void clear() override;
     std::size_t add(std::wstring_view text, RegistrySource source) override;
     void setSubItem(std::size_t row, int subItem, std::wstring_view text) override;
-    std::size_t count() override { return rows_.count(); }
-    std::wstring text(std::size_t row) override { return std::wstring(rows_.text(row)); }
-    std::wstring subItem(std::size_t row, int subItem) override { return std::wstring(rows_.subItem(row, subItem)); }
-    RegistrySource source(std::size_t row) override { return rows_.source(row); }
-    bool checked(std::size_t row) override { return rows_.checked(row); }
+    std::size_t count() override { return rows().count(); }
+    std::wstring text(std::size_t row) override { return std::wstring(rows().text(row)); }
+    std::wstring subItem(std::size_t row, int subItem) override { return std::wstring(rows().subItem(row, subItem)); }
+    RegistrySource source(std::size_t row) override { return rows().source(row); }
+    bool checked(std::size_t row) override { return rows().checked(row); }
     void setChecked(std::size_t row, bool checked) override;
     void setRedraw(bool enabled) override;
 
@@ -51,12 +56,14 @@ public:
     std::optional<LRESULT> onNotify(NMHDR& header);
 
 private:
-    // TickedRows, by index from 0
-    [[nodiscard]] std::size_t rowCount() const override { return rows_.count(); }
-    [[nodiscard]] bool isTicked(std::size_t index) const override { return rows_.checked(index + 1); }
-    void tick(std::size_t index, bool ticked) override { setChecked(index + 1, ticked); }
-    void tickAll(bool ticked) override;
+    // CheckedRows, by the control's index
+    [[nodiscard]] std::size_t rowCount() const override { return rows().count(); }
+    [[nodiscard]] bool isChecked(std::size_t index) const override { return rows().checked(RowAt(index)); }
+    void check(std::size_t index, bool checked) override { setChecked(RowAt(index), checked); }
+    void checkAll(bool checked) override;
 
+    ProgramRows& rows() { return rebuild_.rows(); }
+    [[nodiscard]] const ProgramRows& rows() const { return rebuild_.rows(); }
     void showRowCount();
     void showChanges();
     void repaintRow(std::size_t row);
@@ -71,11 +78,7 @@ private:
     HWND list_;
     std::function<int(int)> twipsToPixels_;
     TextCase& textCase_;
-    ProgramRows rows_;
-    // While a rebuild is suspended, the rows the control still shows. Afterwards their room serves
-    // the next rebuild.
-    ProgramRows shownRows_;
-    bool showingOldRows_ = false;
+    RebuiltRows rebuild_;
     bool suspended_ = false;
     ListColours colours_;
     bool darkTheme_ = false;

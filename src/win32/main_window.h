@@ -14,7 +14,7 @@
 #include "ports/collation.h"
 #include "ports/main_window.h"
 #include "ports/text_case.h"
-#include "services/skin_file.h"
+#include "ports/skin.h"
 #include "win32/base_window.h"
 #include "win32/form_layout.h"
 #include "win32/handles.h"
@@ -61,7 +61,6 @@ public:
     void setBackColour(Colour colour) override;
     void loadCustomPointer(const std::wstring& path) override { pointer_.load(path); }
     void setPointer(PointerSetting setting) override { pointer_.set(setting, hwnd()); }
-    std::uintptr_t handle() override { return reinterpret_cast<std::uintptr_t>(hwnd()); }
 
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 

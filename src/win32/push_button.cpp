@@ -30,50 +30,45 @@ void PushButton::setColours(const ButtonColours& colours) {
 }
 
 LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto answer = onPaint(message, wParam, lParam)) return *answer;
+    if (const auto answer = onMouse(message, lParam)) return *answer;
+    if (const auto answer = onKeyboard(message, wParam, lParam)) return *answer;
+    if (const auto answer = onFocus(message, wParam, lParam)) return *answer;
+    if (message == WM_GETOBJECT) {
+        if (const LRESULT answer = AnswerButtonAccessibility(hwnd, wParam, lParam)) return answer;
+    }
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+// Painting, the font and the caption; nothing where the message is another's.
+std::optional<LRESULT> PushButton::onPaint(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT:
         paint();
         return 0;
     case WM_ERASEBKGND:
         return 1;  // paint() covers every pixel
-    case WM_GETDLGCODE: {
-        // Enter belongs to the focused button, not to the dialog manager's default-button logic.
-        const auto* pending = reinterpret_cast<const MSG*>(lParam);
-        if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) {
-            return DLGC_WANTMESSAGE;
-        }
-        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
-    }
-    case WM_SETFOCUS:
-    case WM_KILLFOCUS:
-        apply(behaviour_.focusChanged());
-        InvalidateRect(hwnd, nullptr, FALSE);
-        // The focused state changed. EVENT_OBJECT_FOCUS itself the system raises for any window that
-        // takes the focus; raising it again would have screen readers announce the button twice.
-        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd, OBJID_CLIENT, CHILDID_SELF);
+    case WM_SETFONT:
+        setFont(reinterpret_cast<HFONT>(wParam));
         return 0;
-    case WM_UPDATEUISTATE: {
-        // The focus mark shows or hides with the keyboard cues. Windows keeps the cue flags itself; Wine
-        // does not, so an explicit set or clear is kept here as well.
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        if ((HIWORD(wParam) & UISF_HIDEFOCUS) != 0) {
-            switch (LOWORD(wParam)) {
-            case UIS_SET: focusCueHidden_ = true; break;
-            case UIS_CLEAR: focusCueHidden_ = false; break;
-            default: focusCueHidden_ = (SendMessageW(hwnd, WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0; break;
-            }
-        }
-        InvalidateRect(hwnd, nullptr, FALSE);
+    case WM_GETFONT:
+        return reinterpret_cast<LRESULT>(font_);
+    case WM_SETTEXT: {
+        const LRESULT result = DefWindowProcW(hwnd(), message, wParam, lParam);
+        InvalidateRect(hwnd(), nullptr, FALSE);
         return result;
     }
-    case WM_GETOBJECT:
-        if (const LRESULT answer = AnswerButtonAccessibility(hwnd, wParam, lParam)) return answer;
-        break;
-    case BM_GETSTATE:
-        return shownState();
+    default:
+        return std::nullopt;
+    }
+}
+
+// The mouse: pressed while held down over the button, hot under the pointer, a click when let go on it.
+std::optional<LRESULT> PushButton::onMouse(UINT message, LPARAM lParam) {
+    switch (message) {
     case WM_LBUTTONDOWN:
-        SetFocus(hwnd);
-        SetCapture(hwnd);
+        SetFocus(hwnd());
+        SetCapture(hwnd());
         apply(behaviour_.mouseDown());
         return 0;
     case WM_LBUTTONUP:
@@ -94,6 +89,23 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
     case WM_MOUSELEAVE:
         apply(behaviour_.mouseLeave());
         return 0;
+    default:
+        return std::nullopt;
+    }
+}
+
+// Space and Enter, the dialog manager's questions, and the clicks and state that other programs ask
+// of a button.
+std::optional<LRESULT> PushButton::onKeyboard(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_GETDLGCODE: {
+        // Enter belongs to the focused button, not to the dialog manager's default-button logic.
+        const auto* pending = reinterpret_cast<const MSG*>(lParam);
+        if (pending != nullptr && pending->message == WM_KEYDOWN && pending->wParam == VK_RETURN) {
+            return DLGC_WANTMESSAGE;
+        }
+        return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON;
+    }
     case WM_KEYDOWN:
         if (wParam == VK_SPACE) {
             apply(behaviour_.spaceDown());
@@ -103,30 +115,49 @@ LRESULT PushButton::HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM
             apply(behaviour_.enter());
             return 0;
         }
-        break;
+        return std::nullopt;
     case WM_KEYUP:
-        if (wParam == VK_SPACE) {
-            apply(behaviour_.spaceUp());
-            return 0;
-        }
-        break;
+        if (wParam != VK_SPACE) return std::nullopt;
+        apply(behaviour_.spaceUp());
+        return 0;
     case BM_CLICK:
         apply(behaviour_.enter());
         return 0;
-    case WM_SETFONT:
-        setFont(reinterpret_cast<HFONT>(wParam));
+    case BM_GETSTATE:
+        return shownState();
+    default:
+        return std::nullopt;
+    }
+}
+
+// The focus and its mark, which shows or hides with the keyboard cues.
+std::optional<LRESULT> PushButton::onFocus(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        apply(behaviour_.focusChanged());
+        InvalidateRect(hwnd(), nullptr, FALSE);
+        // The focused state changed. EVENT_OBJECT_FOCUS itself the system raises for any window that
+        // takes the focus; raising it again would have screen readers announce the button twice.
+        NotifyWinEvent(EVENT_OBJECT_STATECHANGE, hwnd(), OBJID_CLIENT, CHILDID_SELF);
         return 0;
-    case WM_GETFONT:
-        return reinterpret_cast<LRESULT>(font_);
-    case WM_SETTEXT: {
-        const LRESULT result = DefWindowProcW(hwnd, message, wParam, lParam);
-        InvalidateRect(hwnd, nullptr, FALSE);
+    case WM_UPDATEUISTATE: {
+        // Windows keeps the cue flags itself; Wine does not, so an explicit set or clear is kept here
+        // as well.
+        const LRESULT result = DefWindowProcW(hwnd(), message, wParam, lParam);
+        if ((HIWORD(wParam) & UISF_HIDEFOCUS) != 0) {
+            switch (LOWORD(wParam)) {
+            case UIS_SET: focusCueHidden_ = true; break;
+            case UIS_CLEAR: focusCueHidden_ = false; break;
+            default: focusCueHidden_ = (SendMessageW(hwnd(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS) != 0; break;
+            }
+        }
+        InvalidateRect(hwnd(), nullptr, FALSE);
         return result;
     }
     default:
-        break;
+        return std::nullopt;
     }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 void PushButton::click() {

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "controls/button_behaviour.h"
@@ -31,6 +32,11 @@ public:
     LRESULT HandleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    // Each answers its own messages, and nothing for another's.
+    std::optional<LRESULT> onPaint(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> onMouse(UINT message, LPARAM lParam);
+    std::optional<LRESULT> onKeyboard(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> onFocus(UINT message, WPARAM wParam, LPARAM lParam);
     void paint();
     void click();
     void apply(ButtonBehaviour::Outcome outcome);

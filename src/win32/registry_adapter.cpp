@@ -41,7 +41,7 @@ public:
             return EnumerationResult::NoMoreItems;
         default:
             // ERROR_MORE_DATA, say: a name longer than the registry's 255 characters, which Wine allows.
-            throw Failure(SystemMessage(static_cast<DWORD>(status)));
+            ThrowReason(static_cast<DWORD>(status));
         }
     }
 

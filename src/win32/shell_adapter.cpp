@@ -123,15 +123,14 @@ public:
 
 }  // namespace
 
-void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
-                        const std::wstring& directory) {
+void WindowsShell::open(const std::wstring& program, const std::wstring& arguments, const std::wstring& directory) {
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof(request);
     // The shell shows no box of its own: a refusal is reported once, by the caller's trap. NOASYNC:
     // the request is finished before the call returns, so the next row's uninstaller starts after this
     // one and nothing is left half-done when the list is rebuilt.
     request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
-    request.hwnd = reinterpret_cast<HWND>(owner);
+    request.hwnd = owner_;
     const std::wstring file = ForTheShell(program);
     const std::wstring folder = ForTheShell(directory);
     request.lpFile = file.c_str();
@@ -148,9 +147,9 @@ void WindowsShell::open(std::uintptr_t owner, const std::wstring& program, const
     const bool notFound = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
     if (notFound && IsLong(program)) {
         if (StartProcess(file, L"\"" + file + L"\" " + arguments, folder, SW_SHOWNORMAL)) return;
-        throw Failure(SystemMessage(GetLastError()));
+        ThrowReason(GetLastError());
     }
-    throw Failure(SystemMessage(error));
+    ThrowReason(error);
 }
 
 bool WindowsShell::runsElevated() {
@@ -164,9 +163,9 @@ void WindowsShell::openAsDesktopUser(const std::wstring& program, const std::wst
 
 // The program is named as the application, so no search (which would look in our own folder first)
 // decides which file runs.
-void WindowsShell::startProgram(const std::wstring& program, const std::wstring& commandLine,
-                                const std::wstring& directory, StartWindow window) {
-    if (!StartProcess(program, commandLine, directory, window == StartWindow::Minimized ? SW_SHOWMINIMIZED : SW_SHOWNORMAL)) {
+void WindowsShell::startMinimized(const std::wstring& program, const std::wstring& commandLine,
+                                  const std::wstring& directory) {
+    if (!StartProcess(program, commandLine, directory, SW_SHOWMINIMIZED)) {
         ThrowLastError(L"Could not start \"" + commandLine + L"\"");
     }
 }

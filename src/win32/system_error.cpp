@@ -22,6 +22,10 @@ void ThrowSystemError(const std::wstring& what, DWORD code) {
     throw Failure(what + L": " + SystemMessage(code));
 }
 
+void ThrowReason(DWORD code) {
+    throw Failure(SystemMessage(code));
+}
+
 void ThrowLastError(const std::wstring& what) {
     ThrowSystemError(what, GetLastError());
 }

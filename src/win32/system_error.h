@@ -13,5 +13,7 @@ std::wstring SystemMessage(DWORD code);
 // Throws a Failure whose description is `what` followed by the system's reason.
 [[noreturn]] void ThrowSystemError(const std::wstring& what, DWORD code);
 [[noreturn]] void ThrowLastError(const std::wstring& what);
+// Throws a Failure with the system's reason alone, for a caller that names what failed (ports/failure.h).
+[[noreturn]] void ThrowReason(DWORD code);
 
 }  // namespace orv::win32

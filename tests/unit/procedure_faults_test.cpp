@@ -104,7 +104,7 @@ const auto kNotContaining = [](Form1& form) { form.tickNotContaining(); };
 
 const ProcedureFault kFaults[] = {
     // Start-up: every later step still runs and the list is filled.
-    {"FormLoad100", Arrange(ThreeRows, FailPlatform("files.findOrdinaryFile")), kFormLoad, location::kFormLoad, {100},
+    {"FormLoad100", Arrange(ThreeRows, FailPlatform("files.isOrdinaryFile")), kFormLoad, location::kFormLoad, {100},
      [](const Form1Test& t) { return ListedFresh(t) && Captioned(t); }},
     {"FormLoad106", Arrange(ThreeRows, [](Form1Test& t) { Self(t).theFiles().addFile(L"C:\\Program Files\\Orvendale\\HAND-M.CUR"); }),
      kFormLoad, location::kFormLoad, {106},

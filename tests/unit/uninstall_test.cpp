@@ -30,7 +30,6 @@ TEST_F(UninstallTest, TickedRowsStartInListOrderThenTheListIsRebuilt) {
     for (const auto& request : shell.opened) {
         EXPECT_EQ(request.arguments, L"/S");
         EXPECT_EQ(request.directory, L"C:\\");  // the root of the drive, not the drive's current folder
-        EXPECT_EQ(request.owner, 0x1234u);
     }
     EXPECT_EQ(rowNames(), std::vector<std::wstring>{L"Kept"});
     EXPECT_TRUE(reporter.reports.empty());
@@ -252,7 +251,7 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
     const auto& shape = GetParam();
     if (shape.program == nullptr) {
         try {
-            launcher.launch(0x1234, shape.command, shape.source, shape.keyName);
+            launcher.launch(shape.command, shape.source, shape.keyName);
             ADD_FAILURE() << "started";
         } catch (const Failure& report) {
             const std::wstring& description = report.description();
@@ -266,7 +265,7 @@ TEST_P(CommandShapes, BecomeOneRequestForTheRightProgramInItsFolderOrAReport) {
         EXPECT_TRUE(shell.opened.empty());
         return;
     }
-    launcher.launch(0x1234, shape.command, shape.source, shape.keyName);
+    launcher.launch(shape.command, shape.source, shape.keyName);
     if (std::wstring_view(shape.keyName) == L"k") EXPECT_TRUE(registry.opened.empty());  // only product codes cost a read
     ASSERT_EQ(shell.opened.size(), 1u);
     const std::wstring program = shape.program;
@@ -282,8 +281,8 @@ INSTANTIATE_TEST_SUITE_P(Installers, CommandShapes, ::testing::ValuesIn(kCommand
 // or, where the desktop cannot, it is reported. The machine's entries start as ever.
 TEST_F(CommandShapes, RunAsAdministratorPerUserEntriesStartWithTheDesktopUsersRightsOrNotAtAll) {
     shell.elevated = true;
-    launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser, L"");
-    launcher.launch(0, L"\"C:\\a b\\u.exe\" /M", RegistrySource::Machine64, L"");
+    launcher.launch(L"\"C:\\a b\\u.exe\" /S", kUser, L"");
+    launcher.launch(L"\"C:\\a b\\u.exe\" /M", RegistrySource::Machine64, L"");
     ASSERT_EQ(shell.openedAsDesktopUser.size(), 1u);
     EXPECT_EQ(shell.openedAsDesktopUser[0].program, L"C:\\a b\\u.exe");
     EXPECT_EQ(shell.openedAsDesktopUser[0].arguments, L"/S");
@@ -293,7 +292,7 @@ TEST_F(CommandShapes, RunAsAdministratorPerUserEntriesStartWithTheDesktopUsersRi
 
     shell.desktopRefusal = L"there is no desktop shell";
     try {
-        launcher.launch(0, L"\"C:\\a b\\u.exe\" /S", kUser, L"");
+        launcher.launch(L"\"C:\\a b\\u.exe\" /S", kUser, L"");
         ADD_FAILURE() << "started";
     } catch (const Failure& report) {
         EXPECT_NE(report.description().find(L"runs as administrator"), std::wstring::npos) << report.description();
@@ -311,7 +310,7 @@ TEST_F(CommandShapes, EachPlaceIsAskedAfterOnce) {
     };
     for (const auto& [command, places] : asked) {
         files.asked.clear();
-        EXPECT_THROW(launcher.launch(0, command, RegistrySource::Machine64, L""), Failure);
+        EXPECT_THROW(launcher.launch(command, RegistrySource::Machine64, L""), Failure);
         EXPECT_EQ(files.asked, places) << command;
     }
 }
@@ -319,8 +318,8 @@ TEST_F(CommandShapes, EachPlaceIsAskedAfterOnce) {
 // A Windows without 32-bit programs has no 32-bit system folder: its 32-bit entries are read as they stand.
 TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {
     shell.wow64Folder.clear();
-    launcher.launch(0, L"C:\\Windows\\System32\\legacyuninst.exe /x", k32Bit, L"");
-    launcher.launch(0, L"%ProgramFiles%\\Tool\\uninst.exe", k32Bit, L"");
+    launcher.launch(L"C:\\Windows\\System32\\legacyuninst.exe /x", k32Bit, L"");
+    launcher.launch(L"%ProgramFiles%\\Tool\\uninst.exe", k32Bit, L"");
     ASSERT_EQ(shell.opened.size(), 2u);
     EXPECT_EQ(shell.opened[0].program, L"C:\\Windows\\System32\\legacyuninst.exe");
     EXPECT_EQ(shell.opened[1].program, L"C:\\Program Files\\Tool\\uninst.exe");
@@ -331,11 +330,11 @@ TEST_F(CommandShapes, WithoutA32BitSystemFolderThe32BitViewIsReadAsItStands) {
 TEST_F(CommandShapes, CommandsLongerThanWindowsStartsAreRefusedUnlooked) {
     const std::wstring program = L"C:\\a b\\u.exe";
     const std::wstring longest = program + L" " + std::wstring(kLongestCommandLine - program.size() - 1, L'x');
-    launcher.launch(0, longest, RegistrySource::Machine64, L"");
+    launcher.launch(longest, RegistrySource::Machine64, L"");
     EXPECT_EQ(shell.opened.size(), 1u);
     for (const auto& tooLong : {longest + L"x", std::wstring(1 << 20, L' ') + L"C:\\a b\\u.exe",
                                 longest.substr(0, kLongestCommandLine - 19) + L"%ProgramFiles(x86)%"}) {
-        EXPECT_THROW(launcher.launch(0, tooLong, RegistrySource::Machine64, L""), Failure);
+        EXPECT_THROW(launcher.launch(tooLong, RegistrySource::Machine64, L""), Failure);
     }
     EXPECT_EQ(shell.opened.size(), 1u);
 }

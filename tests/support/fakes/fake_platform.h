@@ -45,7 +45,6 @@ public:
         customPointer = path;
     }
     void setPointer(PointerSetting value) override { note("window.setPointer"); setting = value; }
-    std::uintptr_t handle() override { return 0x1234; }
 
     std::wstring caption;
     bool hasApplicationIcon = false;
@@ -112,11 +111,10 @@ class FakeShell final : public Shell {
 public:
     FakeShell(Journal& journal, FaultPlan& faults) : journal_(journal), faults_(faults) {}
 
-    void open(std::uintptr_t owner, const std::wstring& program, const std::wstring& arguments,
-              const std::wstring& directory) override {
+    void open(const std::wstring& program, const std::wstring& arguments, const std::wstring& directory) override {
         faults_.check("shell.open");
         journal_.push_back("shell.open");
-        opened.push_back({owner, program, arguments, directory});
+        opened.push_back({program, arguments, directory});
         if (whileOpening) whileOpening();
     }
     bool runsElevated() override {
@@ -127,13 +125,13 @@ public:
                            const std::wstring& directory) override {
         journal_.push_back("shell.openAsDesktopUser");
         if (!desktopRefusal.empty()) throw Failure(desktopRefusal);
-        openedAsDesktopUser.push_back({0, program, arguments, directory});
+        openedAsDesktopUser.push_back({program, arguments, directory});
     }
-    void startProgram(const std::wstring& program, const std::wstring& commandLine, const std::wstring& directory,
-                      StartWindow window) override {
-        faults_.check("shell.startProgram");
-        journal_.push_back("shell.startProgram");
-        started.push_back({program, commandLine, directory, window});
+    void startMinimized(const std::wstring& program, const std::wstring& commandLine,
+                        const std::wstring& directory) override {
+        faults_.check("shell.startMinimized");
+        journal_.push_back("shell.startMinimized");
+        started.push_back({program, commandLine, directory});
     }
     std::unique_ptr<Environment> environment(EnvironmentScope scope) override {
         faults_.check("shell.environment");
@@ -144,12 +142,10 @@ public:
     std::wstring wow64SystemFolder() override { return wow64Folder; }
 
     struct Request {
-        std::uintptr_t owner;
         std::wstring program, arguments, directory;
     };
     struct Start {
         std::wstring program, commandLine, directory;
-        StartWindow window;
     };
     std::vector<Request> opened;
     std::vector<Request> openedAsDesktopUser;
@@ -179,12 +175,11 @@ public:
 
     std::wstring programFolder() override { return folder; }
 
-    std::wstring findOrdinaryFile(const std::wstring& path) override {
-        faults_.check("files.findOrdinaryFile");
-        journal_.push_back("files.findOrdinaryFile");
+    bool isOrdinaryFile(const std::wstring& path) override {
+        faults_.check("files.isOrdinaryFile");
+        journal_.push_back("files.isOrdinaryFile");
         searched.push_back(path);
-        if (!ordinary.count(Lower(path))) return {};
-        return path.substr(path.find_last_of(L'\\') + 1);
+        return ordinary.count(Lower(path)) != 0;
     }
     std::string readFile(const std::wstring& path, std::size_t maxBytes) override {
         faults_.check("files.readFile");
