@@ -16,6 +16,10 @@ std::wstring_view WithoutTrailingBlanks(std::wstring_view text) {
     return text;
 }
 
+bool EndsWithExe(std::wstring_view text) {
+    return text.size() >= 4 && EqualIgnoringAsciiCase(text.substr(text.size() - 4), L".exe");
+}
+
 }  // namespace
 
 bool IsBlank(wchar_t c) {
@@ -26,29 +30,25 @@ std::wstring_view WithoutBlanksAround(std::wstring_view text) {
     return WithoutTrailingBlanks(WithoutLeadingBlanks(text));
 }
 
-std::optional<QuotedProgram> LeadingQuotedProgram(std::wstring_view text) {
-    text = WithoutLeadingBlanks(text);
-    if (text.empty() || text.front() != L'"') return std::nullopt;
-    const auto closing = text.find(L'"', 1);
-    if (closing == std::wstring_view::npos) return QuotedProgram{WithoutTrailingBlanks(text.substr(1)), {}};
-    return QuotedProgram{text.substr(1, closing - 1), WithoutBlanksAround(text.substr(closing + 1))};
+CommandText::CommandText(std::wstring_view command) : text_(WithoutBlanksAround(command)) {
+    if (!text_.empty() && text_.front() == L'"') {
+        const auto closing = text_.find(L'"', 1);
+        quoted_ = closing == std::wstring_view::npos
+                      ? QuotedProgram{WithoutTrailingBlanks(text_.substr(1)), {}}
+                      : QuotedProgram{text_.substr(1, closing - 1), WithoutBlanksAround(text_.substr(closing + 1))};
+        return;
+    }
+    for (std::size_t at = text_.size(); at > 1; --at) {
+        if (IsBlank(text_[at - 1]) && !IsBlank(text_[at - 2])) partEnds_.push_back(at - 1);
+    }
 }
 
-std::vector<std::size_t> PrefixEnds(std::wstring_view text) {
-    std::vector<std::size_t> ends;
-    for (std::size_t at = text.size(); at > 1; --at) {
-        if (IsBlank(text[at - 1]) && !IsBlank(text[at - 2])) ends.push_back(at - 1);
+std::wstring_view CommandText::plainlyNamed() const {
+    if (quoted_) return quoted_->program;
+    for (std::size_t at = partEnds_.size(); at-- > 0;) {  // the shortest part first
+        if (EndsWithExe(part(partEnds_[at]))) return part(partEnds_[at]);
     }
-    return ends;
-}
-
-std::wstring_view PlainlyNamedProgram(std::wstring_view text) {
-    if (const auto quoted = LeadingQuotedProgram(text)) return quoted->program;
-    for (std::size_t at = 0; at + 4 <= text.size(); ++at) {
-        const bool wordEnds = at + 4 == text.size() || IsBlank(text[at + 4]);
-        if (wordEnds && EqualIgnoringAsciiCase(text.substr(at, 4), L".exe")) return text.substr(0, at + 4);
-    }
-    return {};
+    return EndsWithExe(text_) ? text_ : std::wstring_view();
 }
 
 std::wstring ExpandReferences(std::wstring_view text, const VariableLookup& lookup) {

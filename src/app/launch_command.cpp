@@ -39,37 +39,6 @@ void RefuseIfTooLong(const std::wstring& commandText, const std::wstring& text) 
     }
 }
 
-// An unquoted full path with arguments, of which no part names a program as written. When a part does
-// with ".exe" added ("...\rundll32 args" for "...\rundll32.exe"), that is why: a program starts only by
-// its whole name. (The search asked after the whole text with ".exe", but not after its parts.)
-std::wstring WhyNoUnquotedProgram(std::wstring_view text, const ProgramSearch& search) {
-    for (const auto end : PrefixEnds(text)) {
-        const std::wstring_view named = text.substr(0, end);
-        if (!IsFullPath(named) || !NamesFileAsWritten(named)) continue;
-        const std::wstring program = std::wstring(named) + L".exe";
-        if (search.isFile(search.seenByInstaller(program))) {
-            return L"\"" + ForReport(named) + L"\" names no file, and \"" + ForReport(program) +
-                   L"\" is started only by its whole name";
-        }
-    }
-    return L"no program that it names is there";
-}
-
-std::wstring WhyNoProgram(std::wstring_view expanded, const ProgramSearch& search) {
-    const std::wstring_view text = WithoutBlanksAround(expanded);
-    if (text.empty()) return L"there is no program in it";
-    std::wstring_view named = PlainlyNamedProgram(text);
-    if (named.empty()) {
-        named = text.substr(0, text.find_first_of(L" \t"));
-        if (IsFullPath(named)) return WhyNoUnquotedProgram(text, search);
-    }
-    const std::wstring quoted = L"\"" + ForReport(named) + L"\"";
-    if (!NamesFileAsWritten(named)) return quoted + L" is no file's name as it stands";
-    if (HasNoFolder(named)) return quoted + L" is in none of the system folder, the Windows folder and the folders of PATH";
-    if (!IsFullPath(named)) return quoted + L" is not a full path";
-    return L"the uninstaller " + quoted + L" is not there";
-}
-
 }  // namespace
 
 void CommandLauncher::launch(const std::wstring& commandText, RegistrySource source, const std::wstring& keyName) {
@@ -85,13 +54,14 @@ void CommandLauncher::launch(const std::wstring& commandText, RegistrySource sou
     const bool remove = removal && ManagedByWindowsInstaller(registry_, source, keyName);
     const std::wstring text = expanded(remove ? *removal : commandText, *view);
     RefuseIfTooLong(commandText, text);
-    const auto split = SplitCommand(text, view->search);
-    if (!split) Refuse(commandText, WhyNoProgram(text, view->search));
-    const std::wstring folder = FolderOf(split->program);
+    const auto resolved = ResolveCommand(CommandText(text), view->search);
+    if (const auto* refusal = std::get_if<std::wstring>(&resolved)) Refuse(commandText, *refusal);
+    const auto& split = std::get<SplitCommandLine>(resolved);
+    const std::wstring folder = FolderOf(split.program);
     if (source == RegistrySource::CurrentUser && runsElevated(commandText)) {
         // Any program of the user can write these entries: they never get the rights that the user gave us.
         try {
-            shell_.openAsDesktopUser(split->program, split->arguments, folder);
+            shell_.openAsDesktopUser(split.program, split.arguments, folder);
         } catch (const Failure& refusal) {
             Refuse(commandText, L"this program runs as administrator, and a program installed for you alone must not get "
                                 L"those rights; the desktop could not start it with yours: " + refusal.description());
@@ -99,7 +69,7 @@ void CommandLauncher::launch(const std::wstring& commandText, RegistrySource sou
         return;
     }
     try {
-        shell_.open(split->program, split->arguments, folder);
+        shell_.open(split.program, split.arguments, folder);
     } catch (const Failure& refusal) {
         Refuse(commandText, refusal.description());
     }

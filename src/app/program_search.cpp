@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/command_line.h"
 #include "services/ascii_case.h"
+#include "services/report_text.h"
 
 namespace orv {
 namespace {
@@ -168,21 +168,59 @@ std::optional<std::wstring> ProgramNamedBy(std::wstring_view candidate, bool who
 
 }  // namespace
 
-std::optional<SplitCommandLine> SplitCommand(std::wstring_view commandLine, const ProgramSearch& search) {
-    if (const auto quoted = LeadingQuotedProgram(commandLine)) {
-        auto program = ProgramNamedBy(quoted->program, true, search);
-        if (!program) return std::nullopt;
-        return SplitCommandLine{std::move(*program), std::wstring(quoted->arguments)};
-    }
-    const std::wstring_view text = WithoutBlanksAround(commandLine);
-    // The whole text first: an unquoted path with blanks and no arguments is one program.
-    if (auto program = ProgramNamedBy(text, true, search)) return SplitCommandLine{std::move(*program), L""};
-    for (const auto end : PrefixEnds(text)) {
-        if (auto program = ProgramNamedBy(text.substr(0, end), false, search)) {
-            return SplitCommandLine{std::move(*program), std::wstring(WithoutBlanksAround(text.substr(end)))};
+namespace {
+
+std::wstring Quoted(std::wstring_view name) {
+    return L"\"" + ForReport(name) + L"\"";
+}
+
+// Why no program is at a name that the command plainly gives.
+std::wstring WhyNotThere(std::wstring_view named) {
+    if (!NamesFileAsWritten(named)) return Quoted(named) + L" is no file's name as it stands";
+    if (HasNoFolder(named)) return Quoted(named) + L" is in none of the system folder, the Windows folder and the folders of PATH";
+    if (!IsFullPath(named)) return Quoted(named) + L" is not a full path";
+    return L"the uninstaller " + Quoted(named) + L" is not there";
+}
+
+// Why an unquoted full path with arguments names no program: when a part of it does with ".exe" added
+// ("...\rundll32 args" for "...\rundll32.exe"), that a program starts only by its whole name. (The
+// search asked after the whole text with ".exe", but not after its parts.)
+std::wstring WhyNoPart(const CommandText& command, const ProgramSearch& search) {
+    for (const auto end : command.partEnds()) {
+        const std::wstring_view named = command.part(end);
+        if (!IsFullPath(named) || !NamesFileAsWritten(named)) continue;
+        const std::wstring program = std::wstring(named) + L".exe";
+        if (search.isFile(search.seenByInstaller(program))) {
+            return Quoted(named) + L" names no file, and " + Quoted(program) + L" is started only by its whole name";
         }
     }
-    return std::nullopt;
+    return L"no program that it names is there";
+}
+
+std::wstring WhyNoProgram(const CommandText& command, const ProgramSearch& search) {
+    if (command.empty()) return L"there is no program in it";
+    if (const std::wstring_view named = command.plainlyNamed(); !named.empty()) return WhyNotThere(named);
+    if (IsFullPath(command.firstWord())) return WhyNoPart(command, search);
+    return WhyNotThere(command.firstWord());
+}
+
+}  // namespace
+
+ProgramOrRefusal ResolveCommand(const CommandText& command, const ProgramSearch& search) {
+    if (const auto& quoted = command.quoted()) {
+        if (auto program = ProgramNamedBy(quoted->program, true, search)) {
+            return SplitCommandLine{std::move(*program), std::wstring(quoted->arguments)};
+        }
+        return WhyNoProgram(command, search);
+    }
+    // The whole text first: an unquoted path with blanks and no arguments is one program.
+    if (auto program = ProgramNamedBy(command.text(), true, search)) return SplitCommandLine{std::move(*program), L""};
+    for (const auto end : command.partEnds()) {
+        if (auto program = ProgramNamedBy(command.part(end), false, search)) {
+            return SplitCommandLine{std::move(*program), std::wstring(command.argumentsAfter(end))};
+        }
+    }
+    return WhyNoProgram(command, search);
 }
 
 std::wstring FolderOf(std::wstring_view program) {

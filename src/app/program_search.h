@@ -6,7 +6,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include "app/command_line.h"
 
 namespace orv {
 
@@ -59,20 +62,19 @@ struct SplitCommandLine {
     bool operator==(const SplitCommandLine&) const = default;
 };
 
-// Splits a command line into its program, as a full path, and the arguments. The candidates for the
-// program are a leading quoted text (an unterminated quote runs to the end), or else the whole text
-// and then every prefix that ends before a blank, longest first. A candidate names the program when
-// it names a file exactly as written and:
+// The program that a command names, as a full path, and the arguments; or why it names none, for a
+// report. The candidates for the program are a leading quoted text, or else the whole text and then
+// every part that ends before a blank, longest first, each asked after once. A candidate names the
+// program when it names a file exactly as written and:
 //   - it is a full path to a file; the whole text and a quoted program may also be completed with
-//     ".exe", and a shorter prefix counts only for a file whose name ends in ".exe" (so a planted
+//     ".exe", and a shorter part counts only for a file whose name ends in ".exe" (so a planted
 //     "C:\Program.exe" cannot capture an unquoted "C:\Program Files\..." command, nor a file planted
 //     as "D:\Games\Star" a stale "D:\Games\Star Run\..." one);
 //   - or it has no folder (MsiExec.exe, cmd) and is found in a search folder, with ".exe" added when
 //     it has no extension.
 // A relative path with a folder in it names nothing: only the working directory could complete it.
-// Blanks are spaces and tabs; the arguments are the rest without the blanks around it. Nothing when no
-// candidate names a program.
-std::optional<SplitCommandLine> SplitCommand(std::wstring_view commandLine, const ProgramSearch& search);
+using ProgramOrRefusal = std::variant<SplitCommandLine, std::wstring>;
+ProgramOrRefusal ResolveCommand(const CommandText& command, const ProgramSearch& search);
 
 // The folder that holds a program, given by its full path, as a working directory: a drive's root
 // keeps its separator ("C:" alone would be the drive's current folder).

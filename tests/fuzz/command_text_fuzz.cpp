@@ -42,7 +42,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (input.ConsumeBool()) search.redirection = {L"C:\\Windows\\system32", L"C:\\Windows\\SysWOW64", L"C:\\Windows"};
     // The program is always a full path to a file that the search accepted, and the arguments are
     // part of the command.
-    if (const auto split = orv::SplitCommand(command, search)) {
+    const auto resolved = orv::ResolveCommand(orv::CommandText(command), search);
+    if (const auto* split = std::get_if<orv::SplitCommandLine>(&resolved)) {
         if (!search.isFile(split->program) || split->program.size() < 3) __builtin_trap();
         if (split->arguments.size() > command.size()) __builtin_trap();
         const auto separator = [&](std::size_t at) { return split->program[at] == L'\\' || split->program[at] == L'/'; };
