@@ -18,7 +18,6 @@
 #include "program_folder.h"
 #include "registry_seed.h"
 #include "user_rights.h"
-#include "windows_facts.h"
 #include "win32/registry_adapter.h"
 
 namespace orv::e2e {

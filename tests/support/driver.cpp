@@ -4,7 +4,6 @@
 #include "registry_seed.h"
 #include "win32/dialogs.h"
 #include "win32/handles.h"
-#include "windows_facts.h"
 
 #include <commctrl.h>
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "windows_facts.h"
+#include "registry_seed.h"
 
 int wmain(int argc, wchar_t** argv) {
     const DWORD seconds = argc > 1 ? static_cast<DWORD>(_wtoi(argv[1])) : 5;

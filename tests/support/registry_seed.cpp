@@ -3,24 +3,16 @@
 #include <set>
 #include <stdexcept>
 
-#include "windows_facts.h"
 
 namespace orv::e2e {
 namespace {
 
 // Where each source's entries lie, written out here and not taken from the program, so that a program
 // that read another hive or view would not find what the tests seed.
-HKEY RootOf(RegistrySource source) {
-    return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
-}
-
+HKEY RootOf(RegistrySource source) { return source == RegistrySource::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE; }
 REGSAM ViewOf(RegistrySource source) {
-    switch (source) {
-    case RegistrySource::Machine64: return KEY_WOW64_64KEY;
-    case RegistrySource::Machine32: return KEY_WOW64_32KEY;
-    case RegistrySource::CurrentUser: break;
-    }
-    return 0;
+    if (source == RegistrySource::CurrentUser) return 0;
+    return source == RegistrySource::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
 }
 
 HKEY CreateEntry(RegistrySource source, const std::wstring& keyName) {

@@ -12,6 +12,13 @@
 
 namespace orv::e2e {
 
+// What Windows documents, written out for the tests rather than taken from the program, which they
+// would otherwise compare with itself: where uninstall entries live, and a row's check box in its
+// state image bits (with LVS_EX_CHECKBOXES image 1 is the empty box, 2 the ticked one).
+inline constexpr wchar_t kUninstallPath[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+inline constexpr UINT kEmptyBox = 1u << 12;
+inline constexpr UINT kTickedBox = 2u << 12;
+
 // True under Wine, false on Windows itself.
 bool RunningUnderWine();
 // Whether the machine lets programs that declare it use paths of more than 260 characters.

@@ -6,7 +6,7 @@
 #include <commctrl.h>
 
 #include "main_window_fixture.h"
-#include "windows_facts.h"
+#include "registry_seed.h"
 #include "win32/list_view.h"
 
 namespace orv::win32 {
