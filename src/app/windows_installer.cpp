@@ -1,9 +1,9 @@
 #include "app/windows_installer.h"
 
 #include <algorithm>
-#include <cstdint>
 
 #include "app/command_line.h"
+#include "inventory/registry_text.h"
 #include "inventory/uninstall_entry.h"
 #include "services/ascii_case.h"
 
@@ -53,13 +53,7 @@ std::optional<std::wstring> RemovalInsteadOfMaintenance(std::wstring_view comman
 bool ManagedByWindowsInstaller(Registry& registry, RegistrySource source, const std::wstring& keyName) {
     const auto uninstallKey = registry.open(source, kUninstallKey);
     const auto entry = uninstallKey ? uninstallKey->openSubKey(keyName) : nullptr;
-    RegistryValue value;
-    if (!entry || !entry->value(kWindowsInstallerValue, value) || value.type != kRegDword || value.units.size() != 2) {
-        return false;
-    }
-    // The value's four bytes as the registry keeps them, low word first.
-    const std::uint32_t number = (static_cast<std::uint32_t>(value.units[1]) << 16) | static_cast<std::uint16_t>(value.units[0]);
-    return number == 1;
+    return ReadRegistryNumber(entry.get(), kWindowsInstallerValue) == 1u;
 }
 
 }  // namespace orv

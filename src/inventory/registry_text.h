@@ -1,6 +1,7 @@
 // Reading one string value of the registry.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,5 +18,9 @@ std::optional<std::wstring_view> TextOfValue(const RegistryValue& value);
 // when the key or value cannot be read or the value is not a string. The text lies in `buffer`.
 std::optional<std::wstring_view> ReadRegistryString(RegistryKey* key, const wchar_t* valueName,
                                                     RegistryValue& buffer);
+
+// The number of a REG_DWORD value through a key that is already open (null: not open); nothing when
+// the key or value cannot be read or the value is of another type or size.
+std::optional<std::uint32_t> ReadRegistryNumber(RegistryKey* key, const wchar_t* valueName);
 
 }  // namespace orv
