@@ -40,6 +40,10 @@ int FirstColumnDivider::firstColumnWidth() const {
     return ListView_GetColumnWidth(list_, 0);
 }
 
+void FirstColumnDivider::dragTo(LONG x) const {
+    ListView_SetColumnWidth(list_, 0, std::max<LONG>(0, dragStartWidth_ + x - dragStartX_));
+}
+
 // As Windows' lists fit a column to its longest text on a double-click of its divider.
 void FirstColumnDivider::fitFirstColumn() const {
     ListView_SetColumnWidth(list_, 0, LVSCW_AUTOSIZE);
@@ -65,10 +69,11 @@ LRESULT FirstColumnDivider::answerHeader(const WindowSubclass::Message& message)
         return 0;
     case WM_MOUSEMOVE:
         if (!dragging_) break;
-        ListView_SetColumnWidth(list_, 0, std::max<LONG>(0, dragStartWidth_ + at.x - dragStartX_));
+        dragTo(at.x);
         return 0;
-    case WM_LBUTTONUP:
+    case WM_LBUTTONUP:  // where the button is let go counts, whether or not a move came there first
         if (!dragging_) break;
+        dragTo(at.x);
         dragging_ = false;
         ReleaseCapture();
         return 0;

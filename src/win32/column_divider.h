@@ -20,6 +20,7 @@ private:
     // Whether a point of the header (its client coordinates) is on the first column's divider.
     [[nodiscard]] bool onDivider(POINT at) const;
     [[nodiscard]] int firstColumnWidth() const;
+    void dragTo(LONG x) const;  // header client coordinates
     void fitFirstColumn() const;
     LRESULT answerHeader(const WindowSubclass::Message& message);
     [[nodiscard]] LRESULT answerList(const WindowSubclass::Message& message) const;
