@@ -119,12 +119,14 @@ TEST_F(MainWindowE2e, TheDividerWidensTheNamesAndNeverOpensAHiddenColumn) {
     for (const int grab : {3, -3}) {
         const int before = widths().at(0);
         DragWithTheMouse({divider() + grab, y}, {divider() + grab + 20, y});  // still inside the list
-        EXPECT_TRUE(WaitUntil([&] { return widths().at(0) >= before + 16; }, 5s)) << "grabbed at " << grab;
+        EXPECT_TRUE(WaitUntil([&] { return widths().at(0) >= before + 16; }, 5s))
+            << "grabbed at " << grab << " from " << before << ", now " << ::testing::PrintToString(widths());
         EXPECT_EQ(widths(), (std::vector<int>{widths().at(0), 0, 0, 0}));
     }
     EXPECT_GT(widths().at(0), start);
     DoubleClickWithTheMouse({divider() + 2, y});
-    EXPECT_TRUE(WaitUntil([&] { return widths().at(0) > start + 300; }, 5s));  // the long name, whole
+    EXPECT_TRUE(WaitUntil([&] { return widths().at(0) > start + 300; }, 5s))  // the long name, whole
+        << "from " << start << ", now " << ::testing::PrintToString(widths());
     EXPECT_EQ(widths(), (std::vector<int>{widths().at(0), 0, 0, 0}));
     EXPECT_TRUE(program.dialogs().empty());
 }

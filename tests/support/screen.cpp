@@ -45,10 +45,14 @@ std::vector<DWORD> Drawn(HDC dc, const std::wstring& text) {
     return {static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + 120 * 20};
 }
 
-void SendMouse(DWORD flags, POINT at = {}) {
+// Every event names its point, a press or a release too: without MOUSEEVENTF_MOVE a button acts
+// wherever the pointer is by then, and the X server may still report an earlier move of it. A `time`
+// of 0 is the moment the system takes the event.
+void SendMouse(DWORD flags, POINT at, DWORD time = 0) {
     INPUT input{};
     input.type = INPUT_MOUSE;
-    input.mi.dwFlags = flags | MOUSEEVENTF_ABSOLUTE;
+    input.mi.time = time;
+    input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     input.mi.dx = MulDiv(at.x, 65536, GetSystemMetrics(SM_CXSCREEN));
     input.mi.dy = MulDiv(at.y, 65536, GetSystemMetrics(SM_CYSCREEN));
     SendInput(1, &input, sizeof(input));
@@ -67,11 +71,14 @@ void DragWithTheMouse(POINT from, POINT to) {
     SendMouse(MOUSEEVENTF_LEFTUP, to);
 }
 
+// The clicks carry their own times, 40 ms apart, so that a busy machine, which may run this process
+// late, cannot stretch them past the double-click time.
 void DoubleClickWithTheMouse(POINT at) {
     SendMouse(MOUSEEVENTF_MOVE, at);
-    for (int click = 0; click < 2; ++click) {
-        SendMouse(MOUSEEVENTF_LEFTDOWN, at);
-        SendMouse(MOUSEEVENTF_LEFTUP, at);
+    const DWORD first = GetTickCount();
+    for (DWORD click = 0; click < 2; ++click) {
+        SendMouse(MOUSEEVENTF_LEFTDOWN, at, first + 80 * click);
+        SendMouse(MOUSEEVENTF_LEFTUP, at, first + 80 * click + 40);
     }
 }
 
