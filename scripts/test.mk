@@ -19,8 +19,9 @@ $(L)/build-windows-clang.ok: ; @$(PHASE) build-windows-clang scripts/build windo
 $(L)/test-windows-clang.ok: $(L)/build-windows-clang.ok $(L)/bootstrap.ok
 	@$(PHASE) test-windows-clang ctest --preset windows-clang
 
-# The unit tests run once, in the sanitizers' build: the plain native build (scripts/build native)
-# compiles the same code with the same compiler and flags less the sanitizers. One build at a time.
+# The unit tests run once, in the sanitizers' build (clang++); the core they test is compiled with GCC's
+# warnings in the Windows build, and the plain native build (g++, scripts/build native) is for quick
+# work. One build at a time.
 $(L)/build-native-sanitize.ok: ; @$(PHASE) build-native-sanitize nice scripts/build native-sanitize
 $(L)/test-native-sanitize.ok: $(L)/build-native-sanitize.ok
 	@$(PHASE) test-native-sanitize nice ctest --preset native-sanitize
