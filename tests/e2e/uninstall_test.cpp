@@ -140,11 +140,18 @@ TEST(UninstallE2e, DemoMachineUninstallerAsksThenRemovesItsFilesAndEntry) {
 class LaunchOrderE2e : public ::testing::Test {
 protected:
     void seedProbes(int count) {
-        for (int i = 1; i <= count; ++i) {
-            const std::wstring id = std::to_wstring(i);
-            entries.add(L"probe" + id, L"Probe " + std::wstring(i < 10 ? L"0" : L"") + id,
-                        L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log.path() + L"\" " + id);
-        }
+        for (int i = 1; i <= count; ++i) seedProbe(i);
+    }
+    void seedProbe(int number, RegistrySource source = RegistrySource::CurrentUser) {
+        const std::wstring id = std::to_wstring(number);
+        entries.add(L"probe" + id, L"Probe " + std::wstring(number < 10 ? L"0" : L"") + id,
+                    L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log.path() + L"\" " + id, source);
+    }
+    // What the probes logged once `count` have started, and a moment more for any that should not have.
+    std::vector<probe::Log::Start> startsOnceSettled(std::size_t count, DWORD settle = 500) {
+        WaitUntil([&] { return log.starts().size() >= count; }, 30s);
+        Sleep(settle);
+        return log.starts();
     }
 
     SeededUninstallEntries entries;
@@ -174,9 +181,7 @@ TEST_F(LaunchOrderE2e, RowTickedFromOutsideWithTheListsOwnMessageIsStarted) {
     program.setRowState(2, kTickedBox, LVIS_STATEIMAGEMASK);
     ASSERT_TRUE(program.rows().at(2).checked);
     program.clickAndWait(kUninstall);
-    EXPECT_TRUE(WaitUntil([&] { return !log.ids().empty(); }, 30s));
-    Sleep(500);
-    EXPECT_EQ(log.ids(), std::vector<std::string>{"3"});
+    EXPECT_EQ(startsOnceSettled(1), (std::vector<probe::Log::Start>{{"3", probe::Field(ExecutableFolder())}}));
 }
 
 TEST_F(LaunchOrderE2e, MissingProgramIsReportedOnceAndTheRowsAfterItStillStart) {
@@ -228,9 +233,7 @@ TEST_F(LaunchOrderE2e, ProgramsPlantedBesideTheToolOrInItsWorkingDirectoryNeverS
     ProgramUnderTest program(tool.exe(), 30s, downloads.path());
     for (int row = 0; row < 4; ++row) program.clickCheckBox(row);
     program.clickAndWait(kUninstall);
-    EXPECT_TRUE(WaitUntil([&] { return log.starts().size() >= 2; }, 30s));
-    Sleep(1000);
-    auto started = log.starts();
+    auto started = startsOnceSettled(2, 1000);
     std::sort(started.begin(), started.end(), [](const auto& a, const auto& b) { return a.id < b.id; });
     EXPECT_EQ(started, (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}, {"dll", probe::Field(onPath.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
@@ -251,9 +254,7 @@ TEST_F(LaunchOrderE2e, DllsPlantedBesideTheToolNeverLoad) {
     ASSERT_NE(AccessibleOf(program.control(kUninstall)), nullptr);
     program.clickCheckBox(0);
     program.clickAndWait(kUninstall);  // a machine's entry: the machine's own environment is read
-    EXPECT_TRUE(WaitUntil([&] { return !log.starts().empty(); }, 30s));
-    Sleep(500);
-    EXPECT_EQ(log.starts(), (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}}));
+    EXPECT_EQ(startsOnceSettled(1), (std::vector<probe::Log::Start>{{"1", probe::Field(ExecutableFolder())}}));
     EXPECT_TRUE(program.dialogs().empty());
 }
 
@@ -263,9 +264,8 @@ TEST_F(LaunchOrderE2e, DllsPlantedBesideTheToolNeverLoad) {
 // row is reported. The machine's entries start as ever.
 TEST_F(LaunchOrderE2e, RunAsAdministratorItStartsNoPerUserEntryWithItsRights) {
     if (!RunsElevatedWithALimitedTwin()) GTEST_SKIP() << "the tests do not run as administrator with UAC here";
-    seedProbes(1);
-    entries.add(L"machine", L"Probe 02", L"\"" + ExecutableFolder() + L"\\orvendale_order_probe.exe\" \"" + log.path() + L"\" 2",
-                RegistrySource::Machine64);
+    seedProbe(1);
+    seedProbe(2, RegistrySource::Machine64);
     ProgramUnderTest program(L"", 30s, L"", ProgramUnderTest::Rights::Tests);
     program.clickCheckBox(0);
     program.clickCheckBox(1);
@@ -273,13 +273,11 @@ TEST_F(LaunchOrderE2e, RunAsAdministratorItStartsNoPerUserEntryWithItsRights) {
     const HWND box = program.waitForDialog();
     ASSERT_NE(box, nullptr);
     const auto content = ProgramUnderTest::read(box);
-    EXPECT_NE(content.text.find(L"runs as administrator"), std::wstring::npos) << content.text;
-    EXPECT_NE(content.text.find(L"there is no desktop shell"), std::wstring::npos);
-    EXPECT_NE(content.text.find(L"at line 104"), std::wstring::npos);
+    for (const auto* words : {L"runs as administrator", L"there is no desktop shell", L"at line 104"}) {
+        EXPECT_NE(content.text.find(words), std::wstring::npos) << content.text;
+    }
     ProgramUnderTest::press(box, L"OK");
-    EXPECT_TRUE(WaitUntil([&] { return !log.ids().empty(); }, 30s));
-    Sleep(500);
-    EXPECT_EQ(log.ids(), std::vector<std::string>{"2"});
+    EXPECT_EQ(startsOnceSettled(1), (std::vector<probe::Log::Start>{{"2", probe::Field(ExecutableFolder())}}));
 }
 
 // A 32-bit installer's entry on 64-bit Windows: its "System32" and "%ProgramFiles%" are the 32-bit
@@ -305,9 +303,7 @@ TEST_F(LaunchOrderE2e, EntriesOf32BitInstallersStartTheUninstallersWhereTheInsta
     program.clickCheckBox(0);
     program.clickCheckBox(1);
     program.clickAndWait(kUninstall);
-    EXPECT_TRUE(WaitUntil([&] { return log.starts().size() >= 2; }, 30s));
-    Sleep(500);
-    EXPECT_EQ(log.starts(), (std::vector<probe::Log::Start>{{"orvendale-legacy", probe::Field(wow64)},
+    EXPECT_EQ(startsOnceSettled(2), (std::vector<probe::Log::Start>{{"orvendale-legacy", probe::Field(wow64)},
                                             {"uninst", probe::Field(programFiles32.path())}}));
     EXPECT_TRUE(program.dialogs().empty());
 }

@@ -27,10 +27,6 @@ def imports_userenv(data):
     data[at:at + 11] = b"USERENV.dll"
 
 
-def without_load_flag(data):
-    struct.pack_into("<H", data, load_flags_offset(data), 0)
-
-
 def failures(check, exe, version):
     result = subprocess.run([check, str(exe), version], capture_output=True, text=True)
     return [line for line in result.stdout.splitlines() if line.startswith("FAILED")]
@@ -40,7 +36,8 @@ def main(check, exe, version):
     if failures(check, exe, version):
         sys.exit("the program itself fails the check")
     with tempfile.TemporaryDirectory() as folder:
-        for expected, tamper in {"USERENV.dll": imports_userenv, "DependentLoadFlags 0x0": without_load_flag}.items():
+        for expected, tamper in {"USERENV.dll": imports_userenv,
+                                 "DependentLoadFlags 0x0": lambda data: struct.pack_into("<H", data, load_flags_offset(data), 0)}.items():
             data = bytearray(Path(exe).read_bytes())
             tamper(data)
             copy = Path(folder) / "tampered.exe"

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "controls/button_behaviour.h"
@@ -201,20 +202,15 @@ TEST_P(ColourChoice, WhiteFacesOnlyWhileTheSystemTextReadsOnThemAndSystemColours
     EXPECT_EQ(colours.list.back, c.listBack);
 }
 
-// A skin's list draws its selection in its own colours when it loses the focus, and one with light text
-// on a dark background asks for dark scroll bars.
-TEST(ColourChoice, ASkinsListKeepsItsColoursUnfocusedAndADarkOneHasDarkScrollBars) {
-    Skin dark;
-    dark.listBackground = Colour::Rgb(0x29, 0x2A, 0x2D);
-    dark.listText = Colour::Rgb(0xE8, 0xEA, 0xED);
-    const ListColours list = ChooseWindowColours({}, kWhite, dark).list;
-    EXPECT_EQ(list.unfocusedSelection, Colour::Rgb(0x58, 0x5A, 0x5D));  // a quarter of the way to the text
-    EXPECT_TRUE(list.dark);
-    Skin light;
-    light.listBackground = kWhite;
-    light.listText = Colour::Rgb(0x20, 0x20, 0x20);
-    EXPECT_FALSE(ChooseWindowColours({}, kWhite, light).list.dark);
-    EXPECT_FALSE(ChooseWindowColours({}, kWhite, std::nullopt).list.unfocusedSelection.has_value());
+// A skin with light text on a dark list asks for dark scroll bars; a light one does not.
+TEST(ColourChoice, ADarkSkinsListHasDarkScrollBars) {
+    for (const auto& [back, text, dark] : {std::tuple{Colour::Rgb(0x29, 0x2A, 0x2D), Colour::Rgb(0xE8, 0xEA, 0xED), true},
+                                           std::tuple{kWhite, Colour::Rgb(0x20, 0x20, 0x20), false}}) {
+        Skin skin;
+        skin.listBackground = back;
+        skin.listText = text;
+        EXPECT_EQ(ChooseWindowColours({}, kWhite, skin).list.dark, dark);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Schemes, ColourChoice, ::testing::ValuesIn(kSchemes),
