@@ -16,10 +16,6 @@ std::wstring_view WithoutTrailingBlanks(std::wstring_view text) {
     return text;
 }
 
-bool EndsWithExe(std::wstring_view text) {
-    return text.size() >= 4 && EqualIgnoringAsciiCase(text.substr(text.size() - 4), L".exe");
-}
-
 }  // namespace
 
 bool IsBlank(wchar_t c) {
@@ -28,6 +24,10 @@ bool IsBlank(wchar_t c) {
 
 std::wstring_view WithoutBlanksAround(std::wstring_view text) {
     return WithoutTrailingBlanks(WithoutLeadingBlanks(text));
+}
+
+bool EndsWithExe(std::wstring_view name) {
+    return name.size() >= 4 && EqualIgnoringAsciiCase(name.substr(name.size() - 4), L".exe");
 }
 
 CommandText::CommandText(std::wstring_view command) : text_(WithoutBlanksAround(command)) {

@@ -15,6 +15,9 @@ namespace orv {
 // Blanks separate a program from its arguments: spaces and tabs.
 bool IsBlank(wchar_t c);
 std::wstring_view WithoutBlanksAround(std::wstring_view text);
+// Whether a name ends in ".exe", in any letter case: the only programs that a command may start by a
+// shorter name than it wrote.
+bool EndsWithExe(std::wstring_view name);
 
 class CommandText {
 public:

@@ -24,10 +24,6 @@ std::wstring_view LastName(std::wstring_view path) {
     return separator == std::wstring_view::npos ? path : path.substr(separator + 1);
 }
 
-bool EndsWithExe(std::wstring_view path) {
-    return path.size() >= 4 && EqualIgnoringAsciiCase(path.substr(path.size() - 4), L".exe");
-}
-
 std::wstring Joined(std::wstring_view folder, std::wstring_view name) {
     std::wstring path(folder);
     if (path.empty() || !IsSeparator(path.back())) path += L'\\';
