@@ -5,7 +5,7 @@
 L := build/test-logs
 PHASE := scripts/phase $(L)
 PHASES := bootstrap build-windows test-windows build-windows-clang test-windows-clang build-native-sanitize \
-          test-native-sanitize build-fuzz test-fuzz release-clone check-release check-workflow tidy check-as-windows
+          test-native-sanitize build-fuzz test-fuzz build-native release-clone check-release check-workflow tidy check-as-windows
 
 all: $(patsubst %,$(L)/%.ok,$(PHASES))
 phases: ; @echo $(PHASES)
@@ -19,14 +19,15 @@ $(L)/build-windows-clang.ok: ; @$(PHASE) build-windows-clang scripts/build windo
 $(L)/test-windows-clang.ok: $(L)/build-windows-clang.ok $(L)/bootstrap.ok
 	@$(PHASE) test-windows-clang ctest --preset windows-clang
 
-# The unit tests run once, in the sanitizers' build (clang++); the core they test is compiled with GCC's
-# warnings in the Windows build, and the plain native build (g++, scripts/build native) is for quick
-# work. One build at a time.
+# The unit tests run once, in the sanitizers' build (clang++). The plain native build compiles them
+# with g++ too, whose warnings clang does not give (and which stop a build as errors); the core is also
+# compiled with GCC's warnings in the Windows build. One build at a time.
 $(L)/build-native-sanitize.ok: ; @$(PHASE) build-native-sanitize nice scripts/build native-sanitize
 $(L)/test-native-sanitize.ok: $(L)/build-native-sanitize.ok
 	@$(PHASE) test-native-sanitize nice ctest --preset native-sanitize
 $(L)/build-fuzz.ok: $(L)/test-native-sanitize.ok ; @$(PHASE) build-fuzz nice scripts/build fuzz
 $(L)/test-fuzz.ok: $(L)/build-fuzz.ok ; @$(PHASE) test-fuzz nice ctest --preset fuzz -j 3
+$(L)/build-native.ok: $(L)/test-fuzz.ok ; @$(PHASE) build-native nice scripts/build native
 
 # The release check compares the Windows build above, of this clean clone, with a clone of its own
 # built meanwhile.
